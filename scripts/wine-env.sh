@@ -1,0 +1,54 @@
+# Sourced by the scripts that run Windows programs: one Wine prefix in the build tree,
+# quiet Wine, and helpers to bring up and tear down the display and the server.
+TRV_ROOT=${TRV_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export WINEPREFIX=${WINEPREFIX:-$TRV_ROOT/build/wineprefix}
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+WINE64=/usr/lib/wine/wine64
+
+trv_prefix_ready() { [ -f "$WINEPREFIX/system.reg" ] && [ -d "$WINEPREFIX/drive_c/windows/syswow64" ]; }
+
+trv_make_prefix() {
+  trv_prefix_ready && return 0
+  echo "Creating the Wine prefix in $WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  timeout 300 "$WINE64" wineboot -i >/dev/null 2>&1 || true
+  timeout 300 wineserver -w || true
+  trv_prefix_ready || { echo "Wine prefix could not be made" >&2; return 1; }
+}
+
+# Picks the display: the caller's when it has one, otherwise a private Xvfb.
+TRV_XVFB_PID=
+trv_start_xvfb() {
+  local n
+  for n in $(seq 90 120); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    TRV_XVFB_PID=$!
+    local i
+    for i in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+      kill -0 "$TRV_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+  done
+  echo "Xvfb did not start" >&2
+  return 1
+}
+
+trv_stop_wine() {
+  timeout 30 wineserver -k >/dev/null 2>&1 || true
+  timeout 30 wineserver -w >/dev/null 2>&1 || true
+}
+
+trv_stop_xvfb() {
+  if [ -n "$TRV_XVFB_PID" ]; then
+    kill "$TRV_XVFB_PID" 2>/dev/null || true
+    wait "$TRV_XVFB_PID" 2>/dev/null || true
+    TRV_XVFB_PID=
+  fi
+}
+
+# A persistent server keeps each program start short.
+trv_start_wineserver() { timeout 30 wineserver -p >/dev/null 2>&1 || true; }

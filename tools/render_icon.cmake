@@ -1,0 +1,13 @@
+# Renders one SVG at the icon sizes and packs them into a .ico.
+set(pngs)
+foreach(size 16 24 32 48 64 256)
+  execute_process(COMMAND ${RSVG} -w ${size} -h ${size} -o ${OUT}-${size}.png ${SVG} RESULT_VARIABLE rc)
+  if(rc)
+    message(FATAL_ERROR "rsvg-convert failed for ${SVG}")
+  endif()
+  list(APPEND pngs ${OUT}-${size}.png)
+endforeach()
+execute_process(COMMAND ${CONVERT} ${pngs} ${OUT}.ico RESULT_VARIABLE rc)
+if(rc)
+  message(FATAL_ERROR "convert failed for ${OUT}.ico")
+endif()
