@@ -105,6 +105,21 @@ TEST_F(PanelRunning, MixedCaseServiceBootRunsWithoutMinimising) {
     ClosePanel(*panel);
 }
 
+TEST_F(PanelRunning, ActivatingTheSimpleModeWindowWithStartHidesTheApplication) {
+    auto panel = StartPanel(L"-servicestart -start");
+    ASSERT_TRUE(monitor_.WaitFor(panel->Pid(), L"FormActivate", kWindowTimeout));
+    HWND main = WaitForWindow(panel->Pid(), L"TAudioMainForm", kWindowTimeout);
+    HWND application = WaitForWindow(panel->Pid(), L"TApplication", kWindowTimeout);
+    HWND simple = WaitForWindow(panel->Pid(), L"TSimpleForm", kWindowTimeout);
+    ASSERT_TRUE(main && application && simple);
+    EXPECT_TRUE(IsWindowVisible(main));
+    ShowWindow(simple, SW_SHOWNORMAL);
+    SetForegroundWindow(simple);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main) && !IsWindowVisible(application); }, 10000));
+    EXPECT_TRUE(IsIconic(application));
+    ClosePanel(*panel);
+}
+
 TEST_F(PanelRunning, SecondInstanceBringsTheFirstForwardAndEnds) {
     WriteConfig(DefaultConfig(L"TRV Audio Test"));
     auto first = StartPanel(L"-serviceboot");
