@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "debug_output.h"
+#include "device_library.h"
 #include "exception.h"
 #include "panel_role.h"
 
@@ -18,11 +19,25 @@ std::wstring ExecutablePath() {
 }
 } // namespace
 
-TAudioMainForm::TAudioMainForm() : Form({L"TAudioMainForm", L"", kDesignWidth, kDesignHeight, true}) {
+TAudioMainForm::TAudioMainForm()
+    : Form({L"TAudioMainForm", L"", kDesignWidth, kDesignHeight, true}) {
+    if (!BindLibrary()) return;
     std::wstring exe = ExecutablePath();
     m_strAppFolder = exe.substr(0, exe.rfind(L'\\') + 1);
     LoadConfiguration();
     ReadRequiredSwitches();
+    SearchDevice();
+}
+
+// Without the device library the panel can do nothing: it says so and closes.
+bool TAudioMainForm::BindLibrary() {
+    int result = BindDeviceLibrary();
+    if (result == 0) return true;
+    std::wstring text = FormatText(L"***** Open_DLLTR_UsbAudio42xx, ret = %d *****", result);
+    MessageBoxW(Handle(), text.c_str(), Application().Title().c_str(), MB_OK);
+    WriteDebugText(text);
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
+    return false;
 }
 
 void TAudioMainForm::LoadConfiguration() {
@@ -38,7 +53,25 @@ void TAudioMainForm::ReadRequiredSwitches() {
     m_iSimpleEnable = StrToInt(ReadConfigText(ConfigFilePath(), L"Simple", L"Enable"));
 }
 
-void TAudioMainForm::FormCreate() { WriteDebugText(L"FormCreate"); }
+void TAudioMainForm::SearchDevice() {
+    std::wstring hardwareId;
+    if (!FindActiveDevice(m_AppFolderPath.SourceFolderFullPath, &hardwareId))
+        FindActiveDevice(m_AppFolderPath.SourceFolderFullPath, &hardwareId);
+    VidPid ids = ParseVidPid(hardwareId);
+    m_wVid = ids.vid;
+    m_wPid = ids.pid;
+    SelectActiveDevice(ids);
+    ShowDeviceState(CheckDevice(ids, &m_hDevice));
+}
+
+void TAudioMainForm::ShowDeviceState(DeviceState state) {
+    m_bDevicePresent = state == DeviceState::Usable;
+    m_bSync = m_bDevicePresent;
+}
+
+void TAudioMainForm::FormCreate() {
+    WriteDebugText(L"FormCreate");
+}
 
 void TAudioMainForm::FormActivate() {
     if (m_bActivated) return;

@@ -28,7 +28,8 @@ std::vector<std::wstring> CommandLineParams() {
     params.push_back(path);
     int count = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    for (int i = 1; argv && i < count; ++i) params.push_back(argv[i]);
+    for (int i = 1; argv && i < count; ++i)
+        params.push_back(argv[i]);
     LocalFree(argv);
     return params;
 }
@@ -44,7 +45,8 @@ void Relay(const wchar_t* banner, unsigned code) {
 HWND FindFirstInstance(const std::wstring& defaultTitle, const std::wstring& executablePath) {
     if (HWND first = FindWindowW(L"TApplication", defaultTitle.c_str())) return first;
     std::wstring folder = executablePath.substr(0, executablePath.rfind(L'\\') + 1);
-    std::wstring configured = ReadConfigText(folder + kAppConfigFileName, L"Install", L"InstallAppTitle");
+    std::wstring configured =
+        ReadConfigText(folder + kAppConfigFileName, L"Install", L"InstallAppTitle");
     if (configured.empty() || configured == defaultTitle) return nullptr;
     return FindWindowW(L"TApplication", configured.c_str());
 }
@@ -69,7 +71,8 @@ int KestrelMain() {
     std::unique_ptr<TApplication> app;
     try {
         std::vector<std::wstring> params = CommandLineParams();
-        for (size_t i = 0; i < params.size(); ++i) DebugPrint(L"ParamStr(%d) = %s\n", i, params[i]);
+        for (size_t i = 0; i < params.size(); ++i)
+            DebugPrint(L"ParamStr(%d) = %s\n", i, params[i]);
 
         switch (ChoosePanelRole(params)) {
         case PanelRole::RelayBoot:
@@ -78,7 +81,8 @@ int KestrelMain() {
         case PanelRole::RelayNoSwitch:
             Relay(L"===== Service Control Execution no service =====\n", kServiceCodeNoSwitch);
             return 0;
-        case PanelRole::Running: break;
+        case PanelRole::Running:
+            break;
         }
 
         app = std::make_unique<TApplication>();

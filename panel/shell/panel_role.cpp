@@ -6,7 +6,8 @@
 
 namespace {
 std::wstring LowerCase(std::wstring text) {
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    for (wchar_t& c : text)
+        c = static_cast<wchar_t>(std::towlower(c));
     return text;
 }
 } // namespace
@@ -17,7 +18,8 @@ PanelRole ChoosePanelRole(const std::vector<std::wstring>& params) {
         WriteDebugText(parameter);
         if (parameter.empty()) continue;
         if (parameter == L"-boot") return PanelRole::RelayBoot;
-        if (parameter == L"-servicestart" || parameter == L"-serviceboot") return PanelRole::Running;
+        if (parameter == L"-servicestart" || parameter == L"-serviceboot")
+            return PanelRole::Running;
     }
     return PanelRole::RelayNoSwitch;
 }

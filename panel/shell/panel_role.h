@@ -5,9 +5,9 @@
 #include <vector>
 
 enum class PanelRole {
-    RelayBoot,      // "-boot": control code 196 to the service
-    RelayNoSwitch,  // no recognised switch: control code 193
-    Running,        // "-servicestart" or "-serviceboot"
+    RelayBoot,     // "-boot": control code 196 to the service
+    RelayNoSwitch, // no recognised switch: control code 193
+    Running,       // "-servicestart" or "-serviceboot"
 };
 
 const unsigned kServiceCodeBoot = 196;

@@ -24,9 +24,11 @@ TEST(Package, BothProgramsCarryTheirVersion) {
         std::wstring version;
         EXPECT_EQ(GetFileVersionString(BinFolder() + program, version), 0) << program;
         EXPECT_EQ(version, L"1.0.0.0") << program;
-        HMODULE module = LoadLibraryExW((BinFolder() + program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        HMODULE module =
+            LoadLibraryExW((BinFolder() + program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr);
-        EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)), nullptr) << program; // icon group
+        EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14)), nullptr)
+            << program; // icon group
         FreeLibrary(module);
     }
 }

@@ -32,7 +32,10 @@ TEST_F(PanelRelay, SwitchesAreMatchedWholeAndLowerCased) {
         {L"-BOOT", L"196", {L"-boot"}, L"===== Service Control Execution -boot =====\n"},
         {L"--boot", L"193", {L"--boot"}, L"===== Service Control Execution no service =====\n"},
         {L"-bootx", L"193", {L"-bootx"}, L"===== Service Control Execution no service =====\n"},
-        {L"x -boot -servicestart", L"196", {L"x", L"-boot"}, L"===== Service Control Execution -boot =====\n"},
+        {L"x -boot -servicestart",
+         L"196",
+         {L"x", L"-boot"},
+         L"===== Service Control Execution -boot =====\n"},
     };
     for (const Case& c : cases) {
         DeleteFileW(journal_.c_str());
@@ -45,7 +48,8 @@ TEST_F(PanelRelay, SwitchesAreMatchedWholeAndLowerCased) {
         tail.push_back(c.banner);
         tail.push_back(L"ControlTheService ret = 0\n");
         ASSERT_GE(writes.size(), tail.size()) << c.arguments;
-        EXPECT_EQ(std::vector<std::wstring>(writes.end() - tail.size(), writes.end()), tail) << c.arguments;
+        EXPECT_EQ(std::vector<std::wstring>(writes.end() - tail.size(), writes.end()), tail)
+            << c.arguments;
         EXPECT_EQ(writes.front(), L"ParamStr(0) = " + PanelPath() + L"\n");
     }
 }
@@ -55,7 +59,8 @@ TEST_F(PanelRelay, MissingServiceIsOnlyLogged) {
     auto panel = StartPanel(L"-boot");
     EXPECT_EQ(panel->WaitExit(kExitTimeout), 0);
     Sleep(200);
-    EXPECT_NE(monitor_.TextOf(panel->Pid()).find(L"ControlTheService ret = 2\n"), std::wstring::npos);
+    EXPECT_NE(monitor_.TextOf(panel->Pid()).find(L"ControlTheService ret = 2\n"),
+              std::wstring::npos);
     EXPECT_TRUE(WindowsOf(panel->Pid()).empty());
 }
 
@@ -115,7 +120,8 @@ TEST_F(PanelRunning, ActivatingTheSimpleModeWindowWithStartHidesTheApplication) 
     EXPECT_TRUE(IsWindowVisible(main));
     ShowWindow(simple, SW_SHOWNORMAL);
     SetForegroundWindow(simple);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main) && !IsWindowVisible(application); }, 10000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return !IsWindowVisible(main) && !IsWindowVisible(application); }, 10000));
     EXPECT_TRUE(IsIconic(application));
     ClosePanel(*panel);
 }
@@ -163,8 +169,10 @@ TEST_F(PanelRunning, ConversionErrorIsShownByTheExceptionDialogThenTheProgramEnd
         std::wstring message;
     };
     const Case cases[] = {
-        {L"[Install]\r\nInstallAppTitle=TRV Audio Test\r\n[Simple]\r\nEnable=0\r\n", L"'' is not a valid integer value."},
-        {L"[Install]\r\nInstallAppTitle=TRV Audio Test\r\n[Skin]\r\nRegionCut=1\r\n[Simple]\r\nEnable=abc\r\n",
+        {L"[Install]\r\nInstallAppTitle=TRV Audio Test\r\n[Simple]\r\nEnable=0\r\n",
+         L"'' is not a valid integer value."},
+        {L"[Install]\r\nInstallAppTitle=TRV Audio "
+         L"Test\r\n[Skin]\r\nRegionCut=1\r\n[Simple]\r\nEnable=abc\r\n",
          L"'abc' is not a valid integer value."},
     };
     for (const Case& c : cases) {
@@ -172,7 +180,8 @@ TEST_F(PanelRunning, ConversionErrorIsShownByTheExceptionDialogThenTheProgramEnd
         auto panel = StartPanel(L"-servicestart");
         HWND dialog = WaitForWindow(panel->Pid(), L"#32770", kWindowTimeout);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(WaitUntil([&] { return DialogText(dialog).find(c.message) != std::wstring::npos; }, 10000))
+        EXPECT_TRUE(WaitUntil(
+            [&] { return DialogText(dialog).find(c.message) != std::wstring::npos; }, 10000))
             << DialogText(dialog);
         EXPECT_EQ(WindowText(dialog), L"TRV Audio Test");
         EXPECT_TRUE(WindowsOf(panel->Pid(), L"TAudioMainForm").empty());

@@ -1,0 +1,130 @@
+#pragma once
+// The one simulated 42xx device of this machine. Its state lies in a file-backed shared
+// section, so the panel, the stand-in device library and the control tool all act on
+// the same device, and it outlives the processes that touch it. Every operation takes
+// the section's lock and leaves a line in the journal.
+#include "sim_state.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct HidInterfaceInfo {
+    std::wstring path;
+    uint16_t vid;
+    uint16_t pid;
+    uint16_t outputLength;
+    uint16_t inputLength;
+};
+
+struct DeviceListEntry {
+    std::wstring hardwareId;
+    std::vector<std::wstring> lowerFilters; // empty with hasLowerFilters false: no property
+    bool hasLowerFilters;
+    bool present;
+};
+
+class SimulatedDevice {
+  public:
+    // The process's view of the shared device; opened on first use.
+    static SimulatedDevice& Instance();
+    bool Available() const { return state_ != nullptr; }
+
+    // Runs f(State&) under the section's lock.
+    template <typename F> auto With(F f) -> decltype(f(*static_cast<State*>(nullptr))) {
+        Lock lock(mutex_);
+        return f(*state_);
+    }
+
+    void Reset();
+    void Journal(const std::wstring& line);
+    // Journal lines with sequence numbers from `from` on (oldest kept first).
+    std::vector<std::wstring> JournalLines(uint32_t from = 0);
+    uint32_t JournalSequence();
+    void ClearJournal();
+
+    // Plugging and the parts of the device that can go missing; arrivals and removals
+    // are posted as device-interface events.
+    void Plug(bool plugged);
+    void SetHidPresent(bool present);
+    void SetDriverPresent(bool present);
+    void SetReportLengths(uint16_t output, uint16_t input);
+    std::vector<DeviceEvent> EventsSince(uint32_t sequence);
+    uint32_t EventSequence();
+
+    // The device-setup list.
+    std::vector<DeviceListEntry> DeviceList();
+    bool SetLowerFilters(uint32_t index, const std::vector<std::wstring>& filters, bool present);
+    bool RestartDevice(uint32_t index, bool* needsReboot);
+    int AddDevice(const std::wstring& hardwareId, const std::vector<std::wstring>& filters,
+                  bool present);
+    void ClearDevices();
+
+    // HID interfaces.
+    std::vector<HidInterfaceInfo> HidInterfaces();
+    bool HidOutputReport(const std::wstring& path, const uint8_t* report, size_t length);
+    bool HidInputReport(const std::wstring& path, uint8_t* report, size_t length);
+    int AddOtherHid(const std::wstring& path, uint16_t vid, uint16_t pid, uint16_t outputLength,
+                    uint16_t inputLength);
+
+    // Extension driver.
+    bool DriverOpen(const std::wstring& path);
+    bool DriverRequest(const std::wstring& path, uint32_t code, const uint8_t* input,
+                       uint32_t inputLength, uint8_t* output, uint32_t outputLength,
+                       uint32_t* returned);
+
+    // Capture endpoint and audio service.
+    static const wchar_t kCaptureDescription[];
+    bool EndpointPresent(uint16_t vid, uint16_t pid);
+    std::wstring CaptureInterfacePath();
+    void SetVolumeStep(uint32_t step);
+    void SetVolumeSteps(uint32_t count, uint32_t step);
+
+    // I2C EEPROM.
+    void PreloadEeprom(uint8_t offset, const std::vector<uint8_t>& bytes);
+    void QueueEepromReads(uint8_t offset, const std::vector<uint8_t>& bytes);
+    bool ReadI2c(uint8_t address, uint8_t offset, uint8_t* value);
+
+    // Text dumps for the control tool and tests.
+    std::wstring DumpState();
+    std::wstring DumpRegisters();
+    std::wstring DumpEeprom();
+
+    static std::wstring HidPathFor(uint16_t vid, uint16_t pid);
+    static std::wstring DriverPathFor(uint16_t vid, uint16_t pid);
+    static std::wstring Hex(const uint8_t* bytes, size_t length);
+
+  private:
+    SimulatedDevice();
+    ~SimulatedDevice();
+    SimulatedDevice(const SimulatedDevice&) = delete;
+    SimulatedDevice& operator=(const SimulatedDevice&) = delete;
+
+    class Lock {
+      public:
+        explicit Lock(HANDLE mutex) : mutex_(mutex) {
+            if (mutex_) WaitForSingleObject(mutex_, INFINITE); // an abandoned lock is taken over
+        }
+        ~Lock() {
+            if (mutex_) ReleaseMutex(mutex_);
+        }
+
+      private:
+        HANDLE mutex_;
+    };
+
+    void ResetLocked(State& s);
+    void JournalLocked(State& s, const std::wstring& line);
+    void PostEventLocked(State& s, bool arrival, bool hidClass, const std::wstring& path);
+
+    HANDLE mutex_ = nullptr;
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+    HANDLE mapping_ = nullptr;
+    State* state_ = nullptr;
+};
+
+} // namespace sim
