@@ -1,6 +1,7 @@
 #pragma once
 // The device's vendor HID register protocol: output reports that select and write
 // registers and read or write pins, and the meaning of the input report that answers.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
