@@ -89,6 +89,7 @@ bool TApplication::HandleMessage() {
         terminated_ = true;
         return false;
     }
+    if (OnMessage && OnMessage(msg)) return true;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
     return true;
@@ -101,6 +102,7 @@ void TApplication::ProcessMessages() {
             terminated_ = true;
             return;
         }
+        if (OnMessage && OnMessage(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -118,7 +120,15 @@ void TApplication::Minimize() {
             ShowWindow(form->Handle(), SW_HIDE);
         }
     if (handle_) ShowWindow(handle_, SW_MINIMIZE);
+    auto listeners = minimizeListeners_;
+    for (auto& entry : listeners) entry.second();
 }
+
+void TApplication::AddMinimizeListener(const void* owner, std::function<void()> listener) {
+    minimizeListeners_[owner] = std::move(listener);
+}
+
+void TApplication::RemoveMinimizeListener(const void* owner) { minimizeListeners_.erase(owner); }
 
 void TApplication::Restore() {
     if (!minimized_) return;
@@ -181,10 +191,10 @@ LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LP
     }
     auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!app) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    return app->OnMessage(msg, wParam, lParam);
+    return app->AppWindowMessage(msg, wParam, lParam);
 }
 
-LRESULT TApplication::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TApplication::AppWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {

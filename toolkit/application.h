@@ -3,6 +3,8 @@
 // the application title, the forms it owns, and the message loop.
 #include <windows.h>
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +38,11 @@ class TApplication {
     void Restore();
     bool Minimized() const { return minimized_; }
     void HideApplicationWindow();
+    void AddMinimizeListener(const void* owner, std::function<void()> listener);
+    void RemoveMinimizeListener(const void* owner);
+
+    // Sees every message the loop takes before it is dispatched; true when it is handled.
+    std::function<bool(MSG&)> OnMessage;
 
     HWND Handle() const { return handle_; }
     HINSTANCE Instance() const { return instance_; }
@@ -59,7 +66,7 @@ class TApplication {
     void AdoptForm(std::unique_ptr<Form> form);
     bool HandleMessage();
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT AppWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
     HWND handle_ = nullptr;
@@ -67,6 +74,7 @@ class TApplication {
     std::wstring defaultTitle_;
     std::vector<std::unique_ptr<Form>> forms_;
     std::vector<HWND> hiddenByMinimize_;
+    std::map<const void*, std::function<void()>> minimizeListeners_;
     bool terminated_ = false;
     bool minimized_ = false;
     bool restoring_ = false;

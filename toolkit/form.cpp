@@ -2,6 +2,9 @@
 
 #include "application.h"
 #include "exception.h"
+#include "inspection.h"
+
+#include <windowsx.h>
 
 namespace {
 void RegisterFormClass(const std::wstring& className, WNDPROC proc) {
@@ -14,13 +17,23 @@ void RegisterFormClass(const std::wstring& className, WNDPROC proc) {
     wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
     wc.lpszClassName = className.c_str();
     RegisterClassExW(&wc);
 }
+
+MouseButton ButtonOf(UINT msg) {
+    switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return MouseButton::Middle;
+    default: return MouseButton::Left;
+    }
+}
 } // namespace
 
-Form::Form(const FormDesign& design) : className_(design.className) {
+Form::Form(const FormDesign& design) : className_(design.className), background_(design.background) {
     RegisterFormClass(className_, StaticWindowProc);
     DWORD style = design.borderless ? (WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX)
                                     : (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
@@ -67,9 +80,107 @@ std::wstring Form::Caption() const {
     return text;
 }
 
+int Form::ClientWidth() const {
+    RECT r{};
+    GetClientRect(handle_, &r);
+    return r.right;
+}
+
+int Form::ClientHeight() const {
+    RECT r{};
+    GetClientRect(handle_, &r);
+    return r.bottom;
+}
+
+void Form::SetClientSize(int width, int height) {
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_STYLE)), FALSE, 0);
+    SetWindowPos(handle_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetBackground(Color color) {
+    background_ = color;
+    InvalidateRect(handle_, nullptr, FALSE);
+}
+
+bool Form::SetRegion(HRGN region) { return SetWindowRgn(handle_, region, TRUE) != 0; }
+
+void Form::InvalidateArea(const Bounds& area) {
+    if (!handle_) return;
+    RECT r{area.left, area.top, area.left + area.width, area.top + area.height};
+    InvalidateRect(handle_, &r, FALSE);
+}
+
 bool Form::IsMainForm() const { return ApplicationExists() && Application().MainForm() == this; }
 
 bool Form::WndProc(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void Form::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle_, &ps);
+    RECT client{};
+    GetClientRect(handle_, &client);
+    HDC buffer = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(buffer, bitmap);
+    HBRUSH brush = CreateSolidBrush(background_);
+    FillRect(buffer, &client, brush);
+    DeleteObject(brush);
+    PaintContext context(buffer);
+    for (const auto& control : Controls()) {
+        if (!control->Visible()) continue;
+        RECT r{control->Left(), control->Top(), control->Left() + control->Width(), control->Top() + control->Height()};
+        RECT overlap;
+        if (IntersectRect(&overlap, &r, &ps.rcPaint)) control->Paint(context);
+    }
+    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top,
+           buffer, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+    SelectObject(buffer, old);
+    DeleteObject(bitmap);
+    DeleteDC(buffer);
+    EndPaint(handle_, &ps);
+}
+
+// Presses go to the topmost enabled control under the cursor, which keeps the mouse until
+// the release; a release over it is also a click. Presses on no control go to the form.
+bool Form::RouteMouse(UINT msg, WPARAM, LPARAM lParam) {
+    int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    auto event = [&](Control* c) { return MouseEvent{ButtonOf(msg), x - c->Left(), y - c->Top()}; };
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        Control* target = ControlAt(x, y, false);
+        if (!target) {
+            FormMouseDown(MouseEvent{ButtonOf(msg), x, y});
+            return true;
+        }
+        captured_ = target;
+        SetCapture(handle_);
+        if (target->OnMouseDown) target->OnMouseDown(*target, event(target));
+        return true;
+    }
+    case WM_MOUSEMOVE: {
+        Control* target = captured_ ? captured_ : ControlAt(x, y, false);
+        if (target && target->OnMouseMove) target->OnMouseMove(*target, event(target));
+        return true;
+    }
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: {
+        Control* target = captured_;
+        captured_ = nullptr;
+        if (GetCapture() == handle_) ReleaseCapture();
+        if (!target) return true;
+        if (target->OnMouseUp) target->OnMouseUp(*target, event(target));
+        // The handler may have removed or hidden the control; look it up again.
+        if (msg == WM_LBUTTONUP && ControlAt(x, y, false) == target && target->OnClick) target->OnClick(*target);
+        return true;
+    }
+    case WM_CAPTURECHANGED: captured_ = nullptr; return false;
+    }
+    return false;
+}
 
 LRESULT CALLBACK Form::StaticWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
@@ -92,7 +203,22 @@ LRESULT CALLBACK Form::StaticWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (WndProc(msg, wParam, lParam, result)) return result;
+    if (msg == InspectionMessage() && msg != 0) {
+        AnswerInspection(handle_, reinterpret_cast<HWND>(wParam), DescribeControls(*this) + InspectExtra());
+        return 1;
+    }
     switch (msg) {
+    case WM_PAINT: Paint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_CAPTURECHANGED:
+        if (RouteMouse(msg, wParam, lParam)) return 0;
+        break;
     case WM_SHOWWINDOW:
         if (wParam) FormShow();
         break;
