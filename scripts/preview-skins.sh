@@ -2,7 +2,8 @@
 # Composes the main window of every page from the staged skins and languages, the way the panel
 # lays it out, so that the look can be reviewed without the panel: the pictures of page 0 and of
 # the page at their layout positions (state: a device present, the page's features in use), the
-# labels of the language file in their fonts and colours, and the window cut to its outline.
+# labels of the language file in their fonts and colours, and the window cut to its outline;
+# then the About window.
 #
 # Usage: scripts/preview-skins.sh [-s skin] [-r 1920x1080|1366x768|960x540|default] [-l language]
 #                                 [-b build] [-o folder]
@@ -219,6 +220,33 @@ compose_page() {
     "$target"
 }
 
+# The About window: a plain light dialog (client area 360 x 160 at 1366x768) with the skin's logo
+# and the language's two texts.
+compose_about() {
+  local skinFolder=$1 langFile=$2 scale=$3 target=$4
+  local -n S=SKIN
+  local value file left top w h args=()
+  value=${S[About/LogoImage]:-}
+  file=$(field "$value" 0)
+  if [ -n "$file" ]; then
+    args+=( "$skinFolder/${file//\\//}" -geometry "+$(field "$value" 1)+$(field "$value" 2)" -composite )
+  fi
+  load_ini "$langFile"
+  local key text colour face size ppem baseline
+  for key in About/LabelAbout About/LabelWeb; do
+    value=${INI[$key]:-}
+    text=$(field "$value" 0); [ -n "$text" ] || continue
+    colour=$(field "$value" 1); colour=${colour#0x}; colour="#${colour:4:2}${colour:2:2}${colour:0:2}"
+    face=$(field "$value" 3); size=$(field "$value" 4)
+    left=$(field "$value" 5); top=$(field "$value" 6)
+    ppem=$(( (size * 96 + 36) / 72 ))
+    baseline=$(awk -v t="$top" -v p="$ppem" -v a="${FONT_ASCENT[$face]}" 'BEGIN { printf "%d", t + int(p * a + 0.5) }')
+    args+=(-font "${FONT_FILE[$face]}" -pointsize "$ppem" -fill "$colour" -annotate "+$left+$baseline" "$text")
+  done
+  w=$(awk -v s="$scale" 'BEGIN { printf "%d", 360 * s + 0.5 }'); h=$(awk -v s="$scale" 'BEGIN { printf "%d", 160 * s + 0.5 }')
+  $CONVERT -size "${w}x${h}" xc:'#F0F0F0' "${args[@]}" -bordercolor '#5A6170' -border 24 "$target"
+}
+
 mkdir -p "$out"
 declare -A SKIN
 pageNames=([1]=1-Equaliser [2]=2-Environment [3]=3-Microphone [4]=4-Virtual71 [6]=6-Lighting [7]=7-NoiseCancelling [8]=8-Voice)
@@ -239,6 +267,9 @@ for skin in "${skins[@]}"; do
         compose_page "$skinFolder" "$langFile" "$page" "$target"
         count=$((count + 1))
       done
+      scale=$(awk -v w="$(field "${SKIN[Main/MainFormImage]}" 3)" 'BEGIN { print w / 819 }')
+      compose_about "$skinFolder" "$langFile" "$scale" "$out/$skin-$class-$language-9-About.png"
+      count=$((count + 1))
     done
   done
 done

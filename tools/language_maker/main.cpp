@@ -211,95 +211,101 @@ std::string MakeFile(const Language& language, const ResolutionClass& rc,
         "width, height, page.\r\n");
 
     const Role& labelRole = roles.at("label");
-    std::string section;
-    for (size_t i = 0; i < kLanguageKeyCount; ++i) {
-        const LanguageKey& key = kLanguageKeys[i];
-        if (section != key.section) {
-            section = key.section;
-            add("\r\n[" + section + "]\r\n");
-        }
-        const std::string id = Id(key.section, key.name);
-        if (section == "GlobalFont") {
-            std::string value;
-            if (key.name == std::string("Font")) {
-                value = language.face;
-            } else if (key.name == std::string("FontSize")) {
-                value = std::to_string(FontSize(labelRole.size, language, rc.scale));
-            } else if (!ColourValue(global.count(key.name) ? global.at(key.name) : "", value)) {
-                Fail("labels.ini: [GlobalFont] " + std::string(key.name) + " needs #RRGGBB");
+    // Each section once, in the order of first appearance: the profile reader sees only the
+    // first of two sections with the same name.
+    std::vector<std::string> sections;
+    for (size_t i = 0; i < kLanguageKeyCount; ++i)
+        if (std::find(sections.begin(), sections.end(), kLanguageKeys[i].section) == sections.end())
+            sections.push_back(kLanguageKeys[i].section);
+    for (const std::string& section : sections) {
+        add("\r\n[" + section + "]\r\n");
+        for (size_t i = 0; i < kLanguageKeyCount; ++i) {
+            const LanguageKey& key = kLanguageKeys[i];
+            if (section != key.section) continue;
+            const std::string id = Id(key.section, key.name);
+            if (section == "GlobalFont") {
+                std::string value;
+                if (key.name == std::string("Font")) {
+                    value = language.face;
+                } else if (key.name == std::string("FontSize")) {
+                    value = std::to_string(FontSize(labelRole.size, language, rc.scale));
+                } else if (!ColourValue(global.count(key.name) ? global.at(key.name) : "", value)) {
+                    Fail("labels.ini: [GlobalFont] " + std::string(key.name) + " needs #RRGGBB");
+                }
+                add(std::string(key.name) + "=" + value + "\r\n");
+                continue;
             }
-            add(std::string(key.name) + "=" + value + "\r\n");
-            continue;
-        }
-        const auto textFound = language.texts.find(id);
-        std::u32string text;
-        if (textFound != language.texts.end() && !DecodeUtf8(textFound->second, text))
-            Fail(where + ": " + id + " is not UTF-8");
-        if (text.find(U',') != std::u32string::npos)
-            Fail(where + ": " + id + " holds a comma, which would split the value");
-        if (Utf16Length(text) > 127) Fail(where + ": " + id + " is longer than 127 characters");
+            const auto textFound = language.texts.find(id);
+            std::u32string text;
+            if (textFound != language.texts.end() && !DecodeUtf8(textFound->second, text))
+                Fail(where + ": " + id + " is not UTF-8");
+            if (text.find(U',') != std::u32string::npos)
+                Fail(where + ": " + id + " holds a comma, which would split the value");
+            if (Utf16Length(text) > 127) Fail(where + ": " + id + " is longer than 127 characters");
 
-        const bool setup = section == "Setup";
-        const auto slotFound = slots.find(id);
-        if (!setup && slotFound == slots.end()) {
-            Fail("labels.ini: no place for " + id);
-            continue;
-        }
-        if (setup || slotFound->second.kind == "text") {
-            if (text.empty()) Fail(where + ": no text for " + id);
+            const bool setup = section == "Setup";
+            const auto slotFound = slots.find(id);
+            if (!setup && slotFound == slots.end()) {
+                Fail("labels.ini: no place for " + id);
+                continue;
+            }
+            if (setup || slotFound->second.kind == "text") {
+                if (text.empty()) Fail(where + ": no text for " + id);
+                add(std::string(key.name) + "=");
+                out += text;
+                add("\r\n");
+                continue;
+            }
+            const Slot& slot = slotFound->second;
+            if (slot.kind == "hidden") {
+                if (!text.empty()) Fail(where + ": " + id + " has a text but its label is hidden");
+                add(std::string(key.name) + "=\r\n");
+                continue;
+            }
+            if (text.empty()) {
+                Fail(where + ": no text for " + id);
+                continue;
+            }
+            const auto roleFound = roles.find(slot.kind);
+            if (roleFound == roles.end()) {
+                Fail("labels.ini:" + std::to_string(slot.line) + ": no role " + slot.kind);
+                continue;
+            }
+            const Role& role = roleFound->second;
+            const int size = FontSize(role.size, language, rc.scale);
+            TextMetrics m;
+            std::string error;
+            if (!measure.Measure(text, size, m, error)) {
+                Fail(where + ": " + id + ": " + error);
+                continue;
+            }
+            const double room = slot.room * rc.scale;
+            if (m.width > room) {
+                Fail(where + ": " + id + " is " + std::to_string(m.width) + " pixels wide at " +
+                     std::to_string(size) + " points; its place holds " +
+                     std::to_string(int(room)));
+            }
+            // A tight box, so that the text stands where the layout wants it whatever the label's
+            // alignment; two pixels spare for rounding differences of the platform's renderer.
+            const int width = m.width + 2;
+            const int height = m.ascent + m.descent;
+            const double x = slot.x * rc.scale;
+            const int left =
+                static_cast<int>(std::lround(slot.anchor == Anchor::Left     ? x
+                                             : slot.anchor == Anchor::Centre ? x - width / 2.0
+                                                                             : x - width));
+            const int top = static_cast<int>(std::lround(slot.middle * rc.scale - m.middle));
+            std::string up, down;
+            ColourValue(role.up.empty() ? global.at("ColorUp") : role.up, up);
+            ColourValue(role.down.empty() ? global.at("ColorDown") : role.down, down);
+            const int page = slot.page >= 0 ? slot.page : key.page;
             add(std::string(key.name) + "=");
             out += text;
-            add("\r\n");
-            continue;
+            std::ostringstream fields;
+            fields << ',' << up << ',' << down << ',' << language.face << ',' << size << ',' << left
+                   << ',' << top << ',' << width << ',' << height << ',' << page << "\r\n";
+            add(fields.str());
         }
-        const Slot& slot = slotFound->second;
-        if (slot.kind == "hidden") {
-            if (!text.empty()) Fail(where + ": " + id + " has a text but its label is hidden");
-            add(std::string(key.name) + "=\r\n");
-            continue;
-        }
-        if (text.empty()) {
-            Fail(where + ": no text for " + id);
-            continue;
-        }
-        const auto roleFound = roles.find(slot.kind);
-        if (roleFound == roles.end()) {
-            Fail("labels.ini:" + std::to_string(slot.line) + ": no role " + slot.kind);
-            continue;
-        }
-        const Role& role = roleFound->second;
-        const int size = FontSize(role.size, language, rc.scale);
-        TextMetrics m;
-        std::string error;
-        if (!measure.Measure(text, size, m, error)) {
-            Fail(where + ": " + id + ": " + error);
-            continue;
-        }
-        const double room = slot.room * rc.scale;
-        if (m.width > room) {
-            Fail(where + ": " + id + " is " + std::to_string(m.width) + " pixels wide at " +
-                 std::to_string(size) + " points; its place holds " + std::to_string(int(room)));
-        }
-        // A tight box, so that the text stands where the layout wants it whatever the label's
-        // alignment; two pixels spare for rounding differences of the platform's renderer.
-        const int width = m.width + 2;
-        const int height = m.ascent + m.descent;
-        const double x = slot.x * rc.scale;
-        const int left =
-            static_cast<int>(std::lround(slot.anchor == Anchor::Left     ? x
-                                         : slot.anchor == Anchor::Centre ? x - width / 2.0
-                                                                         : x - width));
-        const int top = static_cast<int>(std::lround(slot.middle * rc.scale - m.middle));
-        std::string up, down;
-        ColourValue(role.up.empty() ? global.at("ColorUp") : role.up, up);
-        ColourValue(role.down.empty() ? global.at("ColorDown") : role.down, down);
-        const int page = slot.page >= 0 ? slot.page : key.page;
-        add(std::string(key.name) + "=");
-        out += text;
-        std::ostringstream fields;
-        fields << ',' << up << ',' << down << ',' << language.face << ',' << size << ',' << left
-               << ',' << top << ',' << width << ',' << height << ',' << page << "\r\n";
-        add(fields.str());
     }
     std::string bytes = "\xFF\xFE";
     AppendUtf16(out, bytes);

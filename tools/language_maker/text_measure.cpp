@@ -4,6 +4,7 @@
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -49,11 +50,16 @@ bool TextMeasure::Measure(const std::u32string& text, int points, TextMetrics& m
             error = std::string("the font has no character ") + code;
             return false;
         }
-        if (FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT) != 0) {
+        if (FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) {
             error = "a glyph cannot be loaded";
             return false;
         }
-        metrics.width += static_cast<int>((face->glyph->advance.x + 32) >> 6);
+        // Renderers round a glyph's advance differently (hinted widths, embedded bitmaps, the
+        // outline's advance rounded up); the larger of the rounded hinted advance and the rounded
+        // up outline advance is never narrower than what they draw.
+        const double outline = face->glyph->linearHoriAdvance / 65536.0;
+        const int hinted = static_cast<int>((face->glyph->advance.x + 32) >> 6);
+        metrics.width += std::max(hinted, static_cast<int>(std::ceil(outline - 1e-6)));
         ideographic = ideographic || c >= 0x2E80;
     }
     const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));

@@ -1,7 +1,7 @@
 #pragma once
 // Measures texts as the platform's text functions will lay them out: a font of a point size at
-// 96 dots per inch (character height = size * 96 / 72 pixels), hinted advance widths, the line's
-// ascent and descent from the font's Windows metrics.
+// 96 dots per inch (character height = size * 96 / 72 pixels), each advance rounded the wider
+// way, the line's ascent and descent from the font's Windows metrics.
 #include <memory>
 #include <string>
 
