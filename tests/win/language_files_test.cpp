@@ -1,6 +1,7 @@
 #include "staged_package.h"
 
 #include "test_support.h"
+#include "win_handles.h"
 
 #include <gtest/gtest.h>
 
@@ -168,4 +169,28 @@ TEST(LanguageFiles, LabelsOfOnePageDoNotOverlap) {
             }
         }
     }
+}
+
+// Every language folder of the package has its menu name in the installed configuration file;
+// without one the panel shows an empty menu item and setup leaves the language out.
+TEST(LanguageFiles, EveryLanguageFolderHasAMenuName) {
+    const std::wstring config = StageFolder() + L"AudioConfig.cfg";
+    WIN32_FIND_DATAW found;
+    UniqueFindHandle find(FindFirstFileW((LanguageRoot() + L"*").c_str(), &found));
+    ASSERT_NE(find.get(), INVALID_HANDLE_VALUE);
+    int languages = 0;
+    do {
+        const std::wstring name = found.cFileName;
+        bool resolution = false;
+        for (const wchar_t* res : kResolutionFolders)
+            resolution = resolution || (*res && name + L"\\" == res);
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == L"." || name == L".." ||
+            resolution)
+            continue; // the resolution folders hold languages, they are none
+        const std::wstring caption = ProfileText(config, L"MultiLanguageFolderMap", name.c_str());
+        EXPECT_NE(caption, kMissing) << name;
+        EXPECT_FALSE(caption.empty()) << name;
+        ++languages;
+    } while (FindNextFileW(find.get(), &found));
+    EXPECT_EQ(languages, 3);
 }
