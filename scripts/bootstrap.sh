@@ -10,6 +10,7 @@ PACKAGES=(
   wine wine32:i386 wine64 xvfb xauth x11-apps imagemagick
   googletest libgtest-dev ninja-build libbenchmark-dev cmake g++ clang libclang-rt-14-dev
   librsvg2-bin nettle-dev openssl file
+  fonts-wine fonts-wqy-zenhei libfreetype-dev
 )
 
 missing_packages() {

@@ -10,12 +10,27 @@ WINE64=/usr/lib/wine/wine64
 trv_prefix_ready() { [ -f "$WINEPREFIX/system.reg" ] && [ -d "$WINEPREFIX/drive_c/windows/syswow64" ]; }
 
 trv_make_prefix() {
-  trv_prefix_ready && return 0
-  echo "Creating the Wine prefix in $WINEPREFIX"
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  timeout 300 "$WINE64" wineboot -i >/dev/null 2>&1 || true
-  timeout 300 wineserver -w || true
-  trv_prefix_ready || { echo "Wine prefix could not be made" >&2; return 1; }
+  if ! trv_prefix_ready; then
+    echo "Creating the Wine prefix in $WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    timeout 300 "$WINE64" wineboot -i >/dev/null 2>&1 || true
+    timeout 300 wineserver -w || true
+    trv_prefix_ready || { echo "Wine prefix could not be made" >&2; return 1; }
+  fi
+  trv_prefix_fonts
+}
+
+# The fonts that the language files name: Wine's own Tahoma (which this Wine build does not find
+# by itself), and a CJK face standing in for Microsoft YaHei.
+trv_prefix_fonts() {
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts f
+  mkdir -p "$fonts"
+  for f in /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf; do
+    if [ -f "$f" ] && [ ! -f "$fonts/${f##*/}" ]; then cp "$f" "$fonts/"; fi
+  done
+  if grep -qs '"Microsoft YaHei"="WenQuanYi Zen Hei"' "$WINEPREFIX/user.reg"; then return 0; fi
+  timeout 60 "$WINE64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft YaHei' \
+    /t REG_SZ /d 'WenQuanYi Zen Hei' /f >/dev/null 2>&1 || true
 }
 
 # Picks the display: the caller's when it has one, otherwise a private Xvfb.
