@@ -22,8 +22,12 @@ std::wstring ExecutableBaseName() {
 
 } // namespace
 
-TApplication& Application() { return *g_application; }
-bool ApplicationExists() { return g_application != nullptr; }
+TApplication& Application() {
+    return *g_application;
+}
+bool ApplicationExists() {
+    return g_application != nullptr;
+}
 
 TApplication::TApplication() : instance_(GetModuleHandleW(nullptr)) {
     g_application = this;
@@ -38,8 +42,8 @@ TApplication::TApplication() : instance_(GetModuleHandleW(nullptr)) {
     // A zero-size window in the middle of the screen: it carries the taskbar button.
     handle_ = CreateWindowExW(0, kClassName, defaultTitle_.c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
-                              nullptr, nullptr, instance_, this);
+                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2,
+                              0, 0, nullptr, nullptr, instance_, this);
 }
 
 TApplication::~TApplication() {
@@ -63,7 +67,9 @@ void TApplication::AdoptForm(std::unique_ptr<Form> form) {
     raw->DoCreate();
 }
 
-std::wstring TApplication::Title() const { return title_.empty() ? defaultTitle_ : title_; }
+std::wstring TApplication::Title() const {
+    return title_.empty() ? defaultTitle_ : title_;
+}
 
 void TApplication::SetTitle(const std::wstring& title) {
     title_ = title;
@@ -79,7 +85,8 @@ void TApplication::SetIcon(HICON icon) {
 void TApplication::Run() {
     Form* main = MainForm();
     if (ShowMainForm && main && !terminated_) main->Show();
-    while (!terminated_) HandleMessage();
+    while (!terminated_)
+        HandleMessage();
 }
 
 bool TApplication::HandleMessage() {
@@ -108,7 +115,9 @@ void TApplication::ProcessMessages() {
     }
 }
 
-void TApplication::Terminate() { PostQuitMessage(0); }
+void TApplication::Terminate() {
+    PostQuitMessage(0);
+}
 
 void TApplication::Minimize() {
     if (minimized_) return;
@@ -121,14 +130,17 @@ void TApplication::Minimize() {
         }
     if (handle_) ShowWindow(handle_, SW_MINIMIZE);
     auto listeners = minimizeListeners_;
-    for (auto& entry : listeners) entry.second();
+    for (auto& entry : listeners)
+        entry.second();
 }
 
 void TApplication::AddMinimizeListener(const void* owner, std::function<void()> listener) {
     minimizeListeners_[owner] = std::move(listener);
 }
 
-void TApplication::RemoveMinimizeListener(const void* owner) { minimizeListeners_.erase(owner); }
+void TApplication::RemoveMinimizeListener(const void* owner) {
+    minimizeListeners_.erase(owner);
+}
 
 void TApplication::Restore() {
     if (!minimized_) return;
@@ -177,11 +189,17 @@ std::wstring CurrentExceptionMessage() {
 
 } // namespace
 
-void TApplication::ShowException(const std::wstring& message) { ShowExceptionDialog(message, Title()); }
+void TApplication::ShowException(const std::wstring& message) {
+    ShowExceptionDialog(message, Title());
+}
 
-void TApplication::ShowCurrentException() { ShowException(CurrentExceptionMessage()); }
+void TApplication::ShowCurrentException() {
+    ShowException(CurrentExceptionMessage());
+}
 
-void ShowExceptionWithoutApplication() { ShowExceptionDialog(CurrentExceptionMessage(), ExecutableBaseName()); }
+void ShowExceptionWithoutApplication() {
+    ShowExceptionDialog(CurrentExceptionMessage(), ExecutableBaseName());
+}
 
 LRESULT CALLBACK TApplication::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
@@ -198,8 +216,12 @@ LRESULT TApplication::AppWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {
-        case SC_MINIMIZE: Minimize(); return 0;
-        case SC_RESTORE: Restore(); return 0;
+        case SC_MINIMIZE:
+            Minimize();
+            return 0;
+        case SC_RESTORE:
+            Restore();
+            return 0;
         case SC_CLOSE:
             if (Form* main = MainForm()) main->Close();
             return 0;
@@ -214,7 +236,8 @@ LRESULT TApplication::AppWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && !minimized_) PostMessageW(handle_, kActivateMainForm, 0, 0);
+        if (LOWORD(wParam) != WA_INACTIVE && !minimized_)
+            PostMessageW(handle_, kActivateMainForm, 0, 0);
         break;
     case kActivateMainForm:
         if (Form* main = MainForm(); main && main->Visible()) SetForegroundWindow(main->Handle());

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-Control::Control(ControlKind kind, std::wstring name, int tag) : kind_(kind), name_(std::move(name)), tag_(tag) {}
+Control::Control(ControlKind kind, std::wstring name, int tag)
+    : kind_(kind), name_(std::move(name)), tag_(tag) {}
 
 void Control::SetBounds(const Bounds& b) {
     if (b == bounds_) return;
@@ -47,20 +48,23 @@ Control* ControlContainer::FindByName(const std::wstring& name) const {
 Control* ControlContainer::ControlAt(int x, int y, bool allowDisabled) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         Control* c = it->get();
-        if (c->Visible() && (allowDisabled || c->Enabled()) && c->GetBounds().Contains(x, y)) return c;
+        if (c->Visible() && (allowDisabled || c->Enabled()) && c->GetBounds().Contains(x, y))
+            return c;
     }
     return nullptr;
 }
 
 void ControlContainer::BringToFront(Control& control) {
-    auto it = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) { return c.get() == &control; });
+    auto it = std::find_if(controls_.begin(), controls_.end(),
+                           [&](const auto& c) { return c.get() == &control; });
     if (it == controls_.end()) return;
     std::rotate(it, it + 1, controls_.end());
     control.Invalidate();
 }
 
 void ControlContainer::SendToBack(Control& control) {
-    auto it = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) { return c.get() == &control; });
+    auto it = std::find_if(controls_.begin(), controls_.end(),
+                           [&](const auto& c) { return c.get() == &control; });
     if (it == controls_.end()) return;
     std::rotate(controls_.begin(), it, it + 1);
     control.Invalidate();

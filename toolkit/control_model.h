@@ -17,7 +17,9 @@ struct Bounds {
     int top = 0;
     int width = 0;
     int height = 0;
-    bool Contains(int x, int y) const { return x >= left && y >= top && x < left + width && y < top + height; }
+    bool Contains(int x, int y) const {
+        return x >= left && y >= top && x < left + width && y < top + height;
+    }
     bool operator==(const Bounds& o) const {
         return left == o.left && top == o.top && width == o.width && height == o.height;
     }

@@ -25,15 +25,19 @@ void RegisterFormClass(const std::wstring& className, WNDPROC proc) {
 MouseButton ButtonOf(UINT msg) {
     switch (msg) {
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP: return MouseButton::Right;
+    case WM_RBUTTONUP:
+        return MouseButton::Right;
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP: return MouseButton::Middle;
-    default: return MouseButton::Left;
+    case WM_MBUTTONUP:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
     }
 }
 } // namespace
 
-Form::Form(const FormDesign& design) : className_(design.className), background_(design.background) {
+Form::Form(const FormDesign& design)
+    : className_(design.className), background_(design.background) {
     RegisterFormClass(className_, StaticWindowProc);
     DWORD style = design.borderless ? (WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX)
                                     : (WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
@@ -43,8 +47,8 @@ Form::Form(const FormDesign& design) : className_(design.className), background_
     int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     HWND owner = ApplicationExists() ? Application().Handle() : nullptr;
-    handle_ = CreateWindowExW(0, className_.c_str(), design.caption.c_str(), style, x, y, width, height, owner,
-                              nullptr, GetModuleHandleW(nullptr), this);
+    handle_ = CreateWindowExW(0, className_.c_str(), design.caption.c_str(), style, x, y, width,
+                              height, owner, nullptr, GetModuleHandleW(nullptr), this);
     if (!handle_) throw Exception(L"Cannot create window " + className_);
 }
 
@@ -55,8 +59,12 @@ Form::~Form() {
     }
 }
 
-void Form::DoCreate() { FormCreate(); }
-void Form::DoDestroy() { FormDestroy(); }
+void Form::DoCreate() {
+    FormCreate();
+}
+void Form::DoDestroy() {
+    FormDestroy();
+}
 
 void Form::Show() {
     ShowWindow(handle_, SW_SHOWNORMAL);
@@ -68,11 +76,17 @@ void Form::Hide() {
     if (ApplicationExists()) Application().UpdateVisible();
 }
 
-bool Form::Visible() const { return handle_ && IsWindowVisible(handle_); }
+bool Form::Visible() const {
+    return handle_ && IsWindowVisible(handle_);
+}
 
-void Form::Close() { SendMessageW(handle_, WM_CLOSE, 0, 0); }
+void Form::Close() {
+    SendMessageW(handle_, WM_CLOSE, 0, 0);
+}
 
-void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(handle_, caption.c_str()); }
+void Form::SetCaption(const std::wstring& caption) {
+    SetWindowTextW(handle_, caption.c_str());
+}
 
 std::wstring Form::Caption() const {
     wchar_t text[512] = L"";
@@ -104,7 +118,9 @@ void Form::SetBackground(Color color) {
     InvalidateRect(handle_, nullptr, FALSE);
 }
 
-bool Form::SetRegion(HRGN region) { return SetWindowRgn(handle_, region, TRUE) != 0; }
+bool Form::SetRegion(HRGN region) {
+    return SetWindowRgn(handle_, region, TRUE) != 0;
+}
 
 void Form::InvalidateArea(const Bounds& area) {
     if (!handle_) return;
@@ -112,9 +128,13 @@ void Form::InvalidateArea(const Bounds& area) {
     InvalidateRect(handle_, &r, FALSE);
 }
 
-bool Form::IsMainForm() const { return ApplicationExists() && Application().MainForm() == this; }
+bool Form::IsMainForm() const {
+    return ApplicationExists() && Application().MainForm() == this;
+}
 
-bool Form::WndProc(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+bool Form::WndProc(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
 
 void Form::Paint() {
     PAINTSTRUCT ps;
@@ -130,12 +150,13 @@ void Form::Paint() {
     PaintContext context(buffer);
     for (const auto& control : Controls()) {
         if (!control->Visible()) continue;
-        RECT r{control->Left(), control->Top(), control->Left() + control->Width(), control->Top() + control->Height()};
+        RECT r{control->Left(), control->Top(), control->Left() + control->Width(),
+               control->Top() + control->Height()};
         RECT overlap;
         if (IntersectRect(&overlap, &r, &ps.rcPaint)) control->Paint(context);
     }
-    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top,
-           buffer, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+           ps.rcPaint.bottom - ps.rcPaint.top, buffer, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
     SelectObject(buffer, old);
     DeleteObject(bitmap);
     DeleteDC(buffer);
@@ -174,10 +195,13 @@ bool Form::RouteMouse(UINT msg, WPARAM, LPARAM lParam) {
         if (!target) return true;
         if (target->OnMouseUp) target->OnMouseUp(*target, event(target));
         // The handler may have removed or hidden the control; look it up again.
-        if (msg == WM_LBUTTONUP && ControlAt(x, y, false) == target && target->OnClick) target->OnClick(*target);
+        if (msg == WM_LBUTTONUP && ControlAt(x, y, false) == target && target->OnClick)
+            target->OnClick(*target);
         return true;
     }
-    case WM_CAPTURECHANGED: captured_ = nullptr; return false;
+    case WM_CAPTURECHANGED:
+        captured_ = nullptr;
+        return false;
     }
     return false;
 }
@@ -204,12 +228,16 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (WndProc(msg, wParam, lParam, result)) return result;
     if (msg == InspectionMessage() && msg != 0) {
-        AnswerInspection(handle_, reinterpret_cast<HWND>(wParam), DescribeControls(*this) + InspectExtra());
+        AnswerInspection(handle_, reinterpret_cast<HWND>(wParam),
+                         DescribeControls(*this) + InspectExtra());
         return 1;
     }
     switch (msg) {
-    case WM_PAINT: Paint(); return 0;
-    case WM_ERASEBKGND: return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -18,7 +18,8 @@ void Image::ClearPicture() {
 
 void Image::SetAutoSize(bool v) {
     autoSize_ = v;
-    if (autoSize_ && !picture_.Empty()) SetBounds({Left(), Top(), picture_.Width(), picture_.Height()});
+    if (autoSize_ && !picture_.Empty())
+        SetBounds({Left(), Top(), picture_.Width(), picture_.Height()});
 }
 
 void Image::Paint(PaintContext& context) {

@@ -5,7 +5,8 @@
 
 class Image : public Control {
   public:
-    explicit Image(std::wstring name, int tag = 0) : Control(ControlKind::Image, std::move(name), tag) {}
+    explicit Image(std::wstring name, int tag = 0)
+        : Control(ControlKind::Image, std::move(name), tag) {}
 
     // False (picture unchanged) when the file cannot be loaded.
     bool LoadPicture(const std::wstring& path);

@@ -24,9 +24,9 @@ std::wstring DescribeControls(const ControlContainer& container) {
     for (const auto& c : container.Controls()) {
         const Bounds& b = c->GetBounds();
         out += L"control name=" + c->Name() + L" tag=" + std::to_wstring(c->Tag()) + L" visible=" +
-               std::to_wstring(c->Visible()) + L" enabled=" + std::to_wstring(c->Enabled()) + L" bounds=" +
-               std::to_wstring(b.left) + L"," + std::to_wstring(b.top) + L"," + std::to_wstring(b.width) + L"," +
-               std::to_wstring(b.height);
+               std::to_wstring(c->Visible()) + L" enabled=" + std::to_wstring(c->Enabled()) +
+               L" bounds=" + std::to_wstring(b.left) + L"," + std::to_wstring(b.top) + L"," +
+               std::to_wstring(b.width) + L"," + std::to_wstring(b.height);
         switch (c->Kind()) {
         case ControlKind::Image: {
             const auto& image = static_cast<const Image&>(*c);
@@ -35,14 +35,14 @@ std::wstring DescribeControls(const ControlContainer& container) {
         }
         case ControlKind::Label: {
             const auto& label = static_cast<const Label&>(*c);
-            out += L" kind=label color=" + Hex(label.FontColor()) + L" font=" + label.FontName() + L" size=" +
-                   std::to_wstring(label.FontSize()) + L" text=" + label.Caption();
+            out += L" kind=label color=" + Hex(label.FontColor()) + L" font=" + label.FontName() +
+                   L" size=" + std::to_wstring(label.FontSize()) + L" text=" + label.Caption();
             break;
         }
         case ControlKind::Shape: {
             const auto& shape = static_cast<const Shape&>(*c);
-            out += L" kind=shape brush=" + Hex(shape.BrushColor()) + L" pen=" + Hex(shape.PenColor()) + L" width=" +
-                   std::to_wstring(shape.PenWidth());
+            out += L" kind=shape brush=" + Hex(shape.BrushColor()) + L" pen=" +
+                   Hex(shape.PenColor()) + L" width=" + std::to_wstring(shape.PenWidth());
             break;
         }
         }
@@ -56,6 +56,6 @@ void AnswerInspection(HWND from, HWND requester, const std::wstring& text) {
     data.dwData = kInspectionCopyDataId;
     data.cbData = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
     data.lpData = const_cast<wchar_t*>(text.c_str());
-    SendMessageTimeoutW(requester, WM_COPYDATA, reinterpret_cast<WPARAM>(from), reinterpret_cast<LPARAM>(&data),
-                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    SendMessageTimeoutW(requester, WM_COPYDATA, reinterpret_cast<WPARAM>(from),
+                        reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 5000, nullptr);
 }

@@ -35,8 +35,9 @@ void Label::SetAutoSize(bool v) {
 
 HFONT Label::CreateLabelFont(HDC dc) const {
     int height = -MulDiv(fontSize_, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    return CreateFontW(height, 0, 0, 0, bold_ ? FW_BOLD : FW_NORMAL, FALSE, underline_, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, fontName_.c_str());
+    return CreateFontW(height, 0, 0, 0, bold_ ? FW_BOLD : FW_NORMAL, FALSE, underline_, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                       DEFAULT_PITCH, fontName_.c_str());
 }
 
 void Label::Changed() {

@@ -9,7 +9,8 @@ enum class TextAlignment { Left, Center, Right };
 
 class Label : public Control {
   public:
-    explicit Label(std::wstring name, int tag = 0) : Control(ControlKind::Label, std::move(name), tag) {}
+    explicit Label(std::wstring name, int tag = 0)
+        : Control(ControlKind::Label, std::move(name), tag) {}
 
     const std::wstring& Caption() const { return caption_; }
     void SetCaption(const std::wstring& text);

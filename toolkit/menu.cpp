@@ -35,7 +35,8 @@ void MenuItem::Click() {
         if (RadioItem) {
             if (parent_)
                 for (auto& sibling : parent_->items_)
-                    if (sibling->RadioItem && sibling->GroupIndex == GroupIndex) sibling->Checked = false;
+                    if (sibling->RadioItem && sibling->GroupIndex == GroupIndex)
+                        sibling->Checked = false;
             Checked = true;
         } else {
             Checked = !Checked;
@@ -48,11 +49,13 @@ HMENU PopupMenu::Build(const MenuItem& item) const {
     HMENU menu = CreatePopupMenu();
     for (const auto& child : item.Items()) {
         if (!child->Visible) continue;
-        UINT flags = MF_STRING | (child->Enabled ? 0 : MF_GRAYED) | (child->Checked ? MF_CHECKED : 0);
+        UINT flags =
+            MF_STRING | (child->Enabled ? 0 : MF_GRAYED) | (child->Checked ? MF_CHECKED : 0);
         if (child->Caption == L"-") {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         } else if (!child->Items().empty()) {
-            AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(Build(*child)), child->Caption.c_str());
+            AppendMenuW(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(Build(*child)),
+                        child->Caption.c_str());
         } else {
             AppendMenuW(menu, flags, child->Command(), child->Caption.c_str());
             if (child->RadioItem) {
@@ -71,7 +74,8 @@ void PopupMenu::Popup(HWND owner, int x, int y) {
     HMENU menu = Build(root_);
     // The owner must be in front, or the menu does not close when the user clicks elsewhere.
     SetForegroundWindow(owner);
-    UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, owner, nullptr);
+    UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0,
+                                  owner, nullptr);
     PostMessageW(owner, WM_NULL, 0, 0);
     DestroyMenu(menu);
     if (command) Command(command);

@@ -29,7 +29,8 @@ int WINAPI GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInputFlat* input
 int WINAPI GdipCreateBitmapFromFile(const WCHAR* filename, void** bitmap);
 int WINAPI GdipGetImageWidth(void* image, UINT* width);
 int WINAPI GdipGetImageHeight(void* image, UINT* height);
-int WINAPI GdipBitmapLockBits(void* bitmap, const GpRectInt* rect, UINT flags, INT format, GpBitmapData* data);
+int WINAPI GdipBitmapLockBits(void* bitmap, const GpRectInt* rect, UINT flags, INT format,
+                              GpBitmapData* data);
 int WINAPI GdipBitmapUnlockBits(void* bitmap, GpBitmapData* data);
 int WINAPI GdipDisposeImage(void* image);
 }
@@ -50,9 +51,13 @@ bool StartGdiPlus() {
 
 } // namespace
 
-Picture::~Picture() { Clear(); }
+Picture::~Picture() {
+    Clear();
+}
 
-Picture::Picture(Picture&& other) noexcept { *this = std::move(other); }
+Picture::Picture(Picture&& other) noexcept {
+    *this = std::move(other);
+}
 
 Picture& Picture::operator=(Picture&& other) noexcept {
     if (this != &other) {
@@ -75,7 +80,8 @@ void Picture::Clear() {
 }
 
 bool Picture::LoadFromFile(const std::wstring& path) {
-    if (!StartGdiPlus() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+    if (!StartGdiPlus() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return false;
     void* image = nullptr;
     if (GdipCreateBitmapFromFile(path.c_str(), &image) != 0 || !image) return false;
     UINT width = 0, height = 0;
@@ -94,10 +100,13 @@ bool Picture::LoadFromFile(const std::wstring& path) {
         HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         GpRectInt rect{0, 0, static_cast<INT>(width), static_cast<INT>(height)};
         GpBitmapData data{};
-        if (bitmap && GdipBitmapLockBits(image, &rect, kImageLockModeRead, kFormat32bppPARGB, &data) == 0) {
+        if (bitmap &&
+            GdipBitmapLockBits(image, &rect, kImageLockModeRead, kFormat32bppPARGB, &data) == 0) {
             for (UINT row = 0; row < height; ++row)
                 std::memcpy(static_cast<BYTE*>(bits) + row * width * 4,
-                            static_cast<BYTE*>(data.scan0) + static_cast<ptrdiff_t>(row) * data.stride, width * 4);
+                            static_cast<BYTE*>(data.scan0) +
+                                static_cast<ptrdiff_t>(row) * data.stride,
+                            width * 4);
             GdipBitmapUnlockBits(image, &data);
             Clear();
             bitmap_ = bitmap;

@@ -11,7 +11,8 @@ void Shape::Paint(PaintContext& context) {
     // Square kinds use the shorter side, centred, as the toolkit's shape control does.
     int x = Left() + penWidth_ / 2, y = Top() + penWidth_ / 2;
     int w = Width() - penWidth_ + 1, h = Height() - penWidth_ + 1;
-    if (type_ == ShapeType::Circle || type_ == ShapeType::Square || type_ == ShapeType::RoundSquare) {
+    if (type_ == ShapeType::Circle || type_ == ShapeType::Square ||
+        type_ == ShapeType::RoundSquare) {
         int side = std::min(w, h);
         x += (w - side) / 2;
         y += (h - side) / 2;
@@ -20,10 +21,15 @@ void Shape::Paint(PaintContext& context) {
     int corner = std::min(w, h) / 4;
     switch (type_) {
     case ShapeType::Circle:
-    case ShapeType::Ellipse: Ellipse(dc, x, y, x + w, y + h); break;
+    case ShapeType::Ellipse:
+        Ellipse(dc, x, y, x + w, y + h);
+        break;
     case ShapeType::RoundRect:
-    case ShapeType::RoundSquare: RoundRect(dc, x, y, x + w, y + h, corner, corner); break;
-    default: Rectangle(dc, x, y, x + w, y + h);
+    case ShapeType::RoundSquare:
+        RoundRect(dc, x, y, x + w, y + h, corner, corner);
+        break;
+    default:
+        Rectangle(dc, x, y, x + w, y + h);
     }
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);

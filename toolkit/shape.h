@@ -7,7 +7,8 @@ enum class ShapeType { Circle, Ellipse, Rectangle, RoundRect, RoundSquare, Squar
 
 class Shape : public Control {
   public:
-    explicit Shape(std::wstring name, int tag = 0) : Control(ControlKind::Shape, std::move(name), tag) {}
+    explicit Shape(std::wstring name, int tag = 0)
+        : Control(ControlKind::Shape, std::move(name), tag) {}
 
     ShapeType Type() const { return type_; }
     void SetType(ShapeType t) {

@@ -9,7 +9,9 @@ std::map<UINT_PTR, Timer*>& Timers() {
 }
 } // namespace
 
-Timer::~Timer() { SetEnabled(false); }
+Timer::~Timer() {
+    SetEnabled(false);
+}
 
 void Timer::SetInterval(unsigned milliseconds) {
     interval_ = milliseconds;

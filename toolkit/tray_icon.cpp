@@ -10,7 +10,9 @@ const wchar_t kClassName[] = L"TTrayIconWindow";
 const UINT kIconId = 1;
 } // namespace
 
-UINT TrayIcon::CallbackMessage() { return WM_APP + 0x3E0; }
+UINT TrayIcon::CallbackMessage() {
+    return WM_APP + 0x3E0;
+}
 
 TrayIcon::TrayIcon() {
     WNDCLASSEXW wc{};
@@ -19,7 +21,8 @@ TrayIcon::TrayIcon() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kClassName;
     RegisterClassExW(&wc);
-    window_ = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, this);
+    window_ = CreateWindowExW(0, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              wc.hInstance, this);
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     if (ApplicationExists())
         Application().AddMinimizeListener(this, [this] {
@@ -73,13 +76,17 @@ void TrayIcon::Minimize() {
 
 void TrayIcon::Restore() {
     Application().Restore();
-    if (Form* main = Application().MainForm(); main && main->Visible()) SetForegroundWindow(main->Handle());
+    if (Form* main = Application().MainForm(); main && main->Visible())
+        SetForegroundWindow(main->Handle());
 }
 
 LRESULT CALLBACK TrayIcon::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    if (msg == WM_NCCREATE) {
+        auto* created =
+            static_cast<TrayIcon*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        created->window_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+    }
     auto* tray = reinterpret_cast<TrayIcon*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!tray) return DefWindowProcW(hwnd, msg, wParam, lParam);
     try {

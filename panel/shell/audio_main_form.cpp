@@ -30,10 +30,12 @@ int CurrentPlatformCode() {
     OSVERSIONINFOEXW extended{};
     extended.dwOSVersionInfoSize = sizeof extended;
     if (GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&extended)))
-        return PlatformCodeFor(extended.dwPlatformId, extended.dwMajorVersion, extended.dwMinorVersion);
+        return PlatformCodeFor(extended.dwPlatformId, extended.dwMajorVersion,
+                               extended.dwMinorVersion);
     OSVERSIONINFOW basic{};
     basic.dwOSVersionInfoSize = sizeof basic;
-    if (GetVersionExW(&basic)) return PlatformCodeFor(basic.dwPlatformId, basic.dwMajorVersion, basic.dwMinorVersion);
+    if (GetVersionExW(&basic))
+        return PlatformCodeFor(basic.dwPlatformId, basic.dwMajorVersion, basic.dwMinorVersion);
 #pragma GCC diagnostic pop
     return 0;
 }
@@ -71,7 +73,9 @@ TAudioMainForm::TAudioMainForm()
     FinishCreation();
 }
 
-TAudioMainForm::~TAudioMainForm() { m_Notifications.Unregister(); }
+TAudioMainForm::~TAudioMainForm() {
+    m_Notifications.Unregister();
+}
 
 bool TAudioMainForm::BindLibrary() {
     int result = BindDeviceLibrary();
@@ -97,8 +101,9 @@ void TAudioMainForm::LoadConfiguration() {
 // The configured icon for the application and the tray; the program's own icon when the
 // file cannot be loaded, so the tray never shows an empty place.
 void TAudioMainForm::LoadIcons() {
-    m_hIcon = static_cast<HICON>(LoadImageW(nullptr, (m_strAppFolder + m_AppFolderPath.InstallIconFileName).c_str(),
-                                            IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+    m_hIcon = static_cast<HICON>(
+        LoadImageW(nullptr, (m_strAppFolder + m_AppFolderPath.InstallIconFileName).c_str(),
+                   IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
     if (!m_hIcon) m_hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     Application().SetIcon(m_hIcon);
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
@@ -160,7 +165,9 @@ void TAudioMainForm::FinishCreation() {
     m_iActivationCount = 0;
 }
 
-void TAudioMainForm::FormCreate() { WriteDebugText(L"FormCreate"); }
+void TAudioMainForm::FormCreate() {
+    WriteDebugText(L"FormCreate");
+}
 
 void TAudioMainForm::FormDestroy() {
     if (!m_bBound) return;
@@ -197,7 +204,8 @@ bool TAudioMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
         return false;
     }
     if (msg == m_uExitResumeMessage && msg != 0 && ModeMenu) {
-        for (auto& item : ModeMenu->Items()) item->Checked = false;
+        for (auto& item : ModeMenu->Items())
+            item->Checked = false;
         return false;
     }
     return false;
@@ -208,21 +216,22 @@ std::wstring TAudioMainForm::InspectExtra() const {
     std::wstring out = FormatText(
         L"state deviceText=%s present=%d sync=%d vid=%04X pid=%04X hid=%d timer1=%d activations=%d "
         L"endpointReady=%d page=%d platform=%d plugins=%d deviceIn=%d deviceOut=%d\n",
-        state, m_bDevicePresent ? 1 : 0, m_bSync ? 1 : 0, m_wVid, m_wPid, m_hDevice ? 1 : 0, Timer1.Enabled() ? 1 : 0,
-        m_iActivationCount, m_bEndpointReady ? 1 : 0, CurrentPage, m_iPlatform, m_iPluginCount, m_bDeviceIn ? 1 : 0,
-        m_bDeviceOut ? 1 : 0);
+        state, m_bDevicePresent ? 1 : 0, m_bSync ? 1 : 0, m_wVid, m_wPid, m_hDevice ? 1 : 0,
+        Timer1.Enabled() ? 1 : 0, m_iActivationCount, m_bEndpointReady ? 1 : 0, CurrentPage,
+        m_iPlatform, m_iPluginCount, m_bDeviceIn ? 1 : 0, m_bDeviceOut ? 1 : 0);
     if (CTrayIcon)
         out += FormatText(L"tray visible=%d shown=%d hint=%s\n", CTrayIcon->Visible() ? 1 : 0,
                           CTrayIcon->Shown() ? 1 : 0, CTrayIcon->Hint());
-    std::function<void(const MenuItem&, const std::wstring&)> describe = [&](const MenuItem& item,
-                                                                               const std::wstring& path) {
-        for (const auto& child : item.Items()) {
-            std::wstring childPath = path + child->Name + L"/";
-            out += FormatText(L"menu path=%s caption=%s checked=%d visible=%d command=%u\n", childPath, child->Caption,
-                              child->Checked ? 1 : 0, child->Visible ? 1 : 0, child->Command());
-            describe(*child, childPath);
-        }
-    };
+    std::function<void(const MenuItem&, const std::wstring&)> describe =
+        [&](const MenuItem& item, const std::wstring& path) {
+            for (const auto& child : item.Items()) {
+                std::wstring childPath = path + child->Name + L"/";
+                out += FormatText(L"menu path=%s caption=%s checked=%d visible=%d command=%u\n",
+                                  childPath, child->Caption, child->Checked ? 1 : 0,
+                                  child->Visible ? 1 : 0, child->Command());
+                describe(*child, childPath);
+            }
+        };
     describe(const_cast<PopupMenu&>(m_TrayMenu).Root(), L"");
     return out;
 }

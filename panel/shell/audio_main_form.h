@@ -100,9 +100,9 @@ class TAudioMainForm : public Form {
     bool m_bActivated = false;
 
     // The three messages between the package's programs.
-    UINT m_uAppExitMessage = 0;     // "WM_TRV42xxAPP_EXIT"
-    UINT m_uEffectExitMessage = 0;  // "WM_AUDIO_EFFECT_EXIT"
-    UINT m_uExitResumeMessage = 0;  // "WM_APP_EXIT_RESUME"
+    UINT m_uAppExitMessage = 0;    // "WM_TRV42xxAPP_EXIT"
+    UINT m_uEffectExitMessage = 0; // "WM_AUDIO_EFFECT_EXIT"
+    UINT m_uExitResumeMessage = 0; // "WM_APP_EXIT_RESUME"
     int m_iPlatform = 0;
 
     // Keys read for the feature parts.

@@ -11,7 +11,9 @@
 #include <dbt.h>
 
 namespace {
-bool SameGuid(const GUID& a, const GUID& b) { return IsEqualGUID(a, b) != FALSE; }
+bool SameGuid(const GUID& a, const GUID& b) {
+    return IsEqualGUID(a, b) != FALSE;
+}
 } // namespace
 
 void TAudioMainForm::SearchDevice() {
@@ -60,7 +62,9 @@ void TAudioMainForm::ShowDeviceState(DeviceState state) {
     if (!m_bDevicePresent) Timer1.SetEnabled(true);
 }
 
-void TAudioMainForm::ToggleImageButton(int, bool& state) { state = !state; }
+void TAudioMainForm::ToggleImageButton(int, bool& state) {
+    state = !state;
+}
 
 void TAudioMainForm::OnDeviceChange(WPARAM event, LPARAM data) {
     auto* header = reinterpret_cast<DEV_BROADCAST_HDR*>(data);
@@ -98,8 +102,9 @@ void TAudioMainForm::DeviceArrival() {
     } else {
         hid.reset();
         Sleep(100);
-        ShowDeviceState(ExtensionDriverPresent(m_wVid, m_wPid) == 0 ? DeviceState::Usable
-                                                                  : DeviceState::HidWithoutDriver);
+        ShowDeviceState(ExtensionDriverPresent(m_wVid, m_wPid) == 0
+                            ? DeviceState::Usable
+                            : DeviceState::HidWithoutDriver);
     }
     RefreshPageDisplay();
     if (!m_bDevicePresent) return;
@@ -113,7 +118,8 @@ void TAudioMainForm::DeviceArrival() {
         Application().ProcessMessages();
         int result = GetEEPROMData();
         DebugPrint(L"***** m_bReadEEPROMData = TRUE, GetEEPROMData, relt = %d *****", result);
-        for (int retry = 0; retry < 2 && result != 0; ++retry) result = GetEEPROMData();
+        for (int retry = 0; retry < 2 && result != 0; ++retry)
+            result = GetEEPROMData();
     }
     ActivationSteps();
 }
@@ -146,8 +152,9 @@ void TAudioMainForm::Timer1Timer() {
         ShowDeviceState(DeviceState::NoHid);
     } else {
         hid.reset();
-        ShowDeviceState(ExtensionDriverPresent(m_wVid, m_wPid) == 0 ? DeviceState::Usable
-                                                                  : DeviceState::HidWithoutDriver);
+        ShowDeviceState(ExtensionDriverPresent(m_wVid, m_wPid) == 0
+                            ? DeviceState::Usable
+                            : DeviceState::HidWithoutDriver);
     }
     RefreshPageDisplay();
     if (!m_bDevicePresent) return;
@@ -162,19 +169,20 @@ void TAudioMainForm::Timer1Timer() {
     Timer1.SetEnabled(false);
 }
 
+// Only the active device's own removal counts: another device's HID interface going away
+// leaves the active device and its open handle alone.
 void TAudioMainForm::DeviceRemoval(const std::wstring& interfacePath) {
     VidPid removed = ParseVidPid(interfacePath);
-    if (removed.vid == m_wVid && removed.pid == m_wPid) {
-        m_strDeviceStateKey = L"LabelUnactive";
-        if (DeviceActiveLabel) DeviceActiveLabel->SetCaption(m_strDeviceStateKey);
-        m_bDevicePresent = m_bSync = m_bEndpointReady = false;
-        m_bDeviceIn = false;
-        ToggleImageButton(54, m_bDeviceIn);
-        m_bDeviceOut = false;
-        ToggleImageButton(55, m_bDeviceOut);
-        ClearEffectState();
-        RefreshPageDisplay();
-    }
+    if (removed.vid != m_wVid || removed.pid != m_wPid) return;
+    m_strDeviceStateKey = L"LabelUnactive";
+    if (DeviceActiveLabel) DeviceActiveLabel->SetCaption(m_strDeviceStateKey);
+    m_bDevicePresent = m_bSync = m_bEndpointReady = false;
+    m_bDeviceIn = false;
+    ToggleImageButton(54, m_bDeviceIn);
+    m_bDeviceOut = false;
+    ToggleImageButton(55, m_bDeviceOut);
+    ClearEffectState();
+    RefreshPageDisplay();
     if (m_hDevice) {
         m_hDevice.reset();
         m_pCaptureEndpoint.reset();

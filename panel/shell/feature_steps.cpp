@@ -16,11 +16,17 @@ void TAudioMainForm::EmptyMicLevelBar() {}
 void TAudioMainForm::StartMicLevelCapture() {}
 void TAudioMainForm::StopMicLevelCaptureUnlessShown() {}
 void TAudioMainForm::MicMonitoringOff() {}
-void TAudioMainForm::ShowPage(int page) { CurrentPage = page; }
+void TAudioMainForm::ShowPage(int page) {
+    CurrentPage = page;
+}
 void TAudioMainForm::RefreshPageDisplay() {}
-bool TAudioMainForm::LoadLastProfile() { return false; }
+bool TAudioMainForm::LoadLastProfile() {
+    return false;
+}
 void TAudioMainForm::RefreshMicSettings() {}
-int TAudioMainForm::GetEEPROMData() { return 0; }
+int TAudioMainForm::GetEEPROMData() {
+    return 0;
+}
 void TAudioMainForm::InitLed() {}
 void TAudioMainForm::ResendLedSwitch() {}
 void TAudioMainForm::RefreshShownMicPage() {}

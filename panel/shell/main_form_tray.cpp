@@ -14,9 +14,13 @@ void TAudioMainForm::CloseMenuClick() {
 }
 
 // The close button keeps the panel running in the notification area.
-void TAudioMainForm::CloseImageClick() { CTrayIcon->Minimize(); }
+void TAudioMainForm::CloseImageClick() {
+    CTrayIcon->Minimize();
+}
 
-void TAudioMainForm::MinimizeImageClick() { Application().Minimize(); }
+void TAudioMainForm::MinimizeImageClick() {
+    Application().Minimize();
+}
 
 void TAudioMainForm::CTrayIconRestore() {
     bool pluginRunning = false;
@@ -41,7 +45,8 @@ void TAudioMainForm::BuildPluginMenu() {
     if (find == INVALID_HANDLE_VALUE) return;
     do {
         std::wstring name = entry.cFileName;
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == L"." || name == L"..") continue;
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == L"." || name == L"..")
+            continue;
         if (ReadConfigInt(ConfigFilePath(), L"Application", name) == 0) continue;
         MenuItem& item = ModeMenu->Add(name, name);
         item.AutoCheck = true;
@@ -68,7 +73,8 @@ void TAudioMainForm::PluginMenuClick(MenuItem& item) {
     std::wstring name;
     for (wchar_t c : item.Caption)
         if (c != L'&') name += c;
-    std::wstring path = m_strAppFolder + m_AppFolderPath.PluginFolderName + L"\\" + name + L"\\" + name + L".exe";
+    std::wstring path =
+        m_strAppFolder + m_AppFolderPath.PluginFolderName + L"\\" + name + L"\\" + name + L".exe";
     WriteDebugText(path);
 
     SHELLEXECUTEINFOW info{};

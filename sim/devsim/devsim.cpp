@@ -29,7 +29,8 @@ const wchar_t kUsage[] =
     L"  mute 0|1, agc 0|1              the capture endpoint's mute and automatic gain\n"
     L"  add-device <hardware id> [--absent] [<lower filter>...]\n"
     L"  clear-devices                  empty the device-setup list\n"
-    L"  add-hid <vid> <pid> <out> <in> <path>   another HID interface\n"
+    L"  add-hid <vid> <pid> <out> <in> <path>   another device's HID interface arrives\n"
+    L"  remove-hid <path>              ... and goes\n"
     L"  fail <entry number> <count>    the next calls of a library entry point fail\n"
     L"  dump [state|registers|eeprom|journal|events]\n"
     L"  journal-clear\n"
@@ -149,6 +150,8 @@ int wmain(int argc, wchar_t** argv) {
                                static_cast<uint16_t>(Number(argv[4], 10)),
                                static_cast<uint16_t>(Number(argv[5], 10))) < 0)
             return 1;
+    } else if (command == L"remove-hid" && need(1)) {
+        if (!device.RemoveOtherHid(argv[2])) return 1;
     } else if (command == L"fail" && need(2)) {
         unsigned long entry = Number(argv[2], 10);
         if (entry >= sim::kLibraryEntryCount) return 2;

@@ -326,9 +326,24 @@ int SimulatedDevice::AddOtherHid(const std::wstring& path, uint16_t vid, uint16_
             h.outputLength = outputLength;
             h.inputLength = inputLength;
             CopyText(h.path, 96, path);
+            JournalLocked(s, L"HID interface added " + path);
+            PostEventLocked(s, true, true, path);
             return i;
         }
         return -1;
+    });
+}
+
+bool SimulatedDevice::RemoveOtherHid(const std::wstring& path) {
+    return With([&](State& s) {
+        for (HidRecord& h : s.otherHid) {
+            if (!h.used || !SameText(path, h.path)) continue;
+            h.used = 0;
+            JournalLocked(s, L"HID interface removed " + path);
+            PostEventLocked(s, false, true, path);
+            return true;
+        }
+        return false;
     });
 }
 

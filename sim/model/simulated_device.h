@@ -68,8 +68,10 @@ class SimulatedDevice {
     std::vector<HidInterfaceInfo> HidInterfaces();
     bool HidOutputReport(const std::wstring& path, const uint8_t* report, size_t length);
     bool HidInputReport(const std::wstring& path, uint8_t* report, size_t length);
+    // Another device's HID interface arrives or goes.
     int AddOtherHid(const std::wstring& path, uint16_t vid, uint16_t pid, uint16_t outputLength,
                     uint16_t inputLength);
+    bool RemoveOtherHid(const std::wstring& path);
 
     // Extension driver.
     bool DriverOpen(const std::wstring& path);

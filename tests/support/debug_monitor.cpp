@@ -7,7 +7,8 @@ const DWORD kBufferSize = 4096;
 DebugMonitor::DebugMonitor() {
     bufferReady_ = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_BUFFER_READY");
     dataReady_ = CreateEventW(nullptr, FALSE, FALSE, L"DBWIN_DATA_READY");
-    mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBufferSize, L"DBWIN_BUFFER");
+    mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBufferSize,
+                                  L"DBWIN_BUFFER");
     if (!bufferReady_ || !dataReady_ || !mapping_) return;
     view_ = static_cast<const BYTE*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, kBufferSize));
     if (!view_) return;
@@ -54,7 +55,8 @@ std::vector<std::wstring> DebugMonitor::WritesOf(DWORD pid) const {
 
 std::wstring DebugMonitor::TextOf(DWORD pid) const {
     std::wstring all;
-    for (const std::wstring& w : WritesOf(pid)) all += w;
+    for (const std::wstring& w : WritesOf(pid))
+        all += w;
     return all;
 }
 

@@ -21,7 +21,9 @@ TempFolder::TempFolder() {
     }
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+    RemoveTree(path_);
+}
 
 void RemoveTree(const std::wstring& folder) {
     std::wstring base = folder;
@@ -55,13 +57,14 @@ bool FolderExists(const std::wstring& path) {
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::string();
     std::string bytes;
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
     CloseHandle(file);
     return bytes;
 }
@@ -88,7 +91,9 @@ std::wstring ReadTextFile(const std::wstring& path) {
     return std::wstring(bytes.begin(), bytes.end());
 }
 
-std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
+std::wstring Quoted(const std::wstring& path) {
+    return L"\"" + path + L"\"";
+}
 
 ChildProcess::ChildProcess(const std::wstring& commandLine, bool captureOutput) {
     STARTUPINFOW startup{};
@@ -105,8 +110,8 @@ ChildProcess::ChildProcess(const std::wstring& commandLine, bool captureOutput) 
     }
     std::wstring line = commandLine;
     PROCESS_INFORMATION info{};
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, captureOutput, 0, nullptr, nullptr, &startup,
-                       &info)) {
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, captureOutput, 0, nullptr, nullptr,
+                       &startup, &info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         pid_ = info.dwProcessId;
@@ -131,13 +136,16 @@ long ChildProcess::WaitExit(DWORD timeoutMs) {
     return static_cast<long>(code);
 }
 
-bool ChildProcess::Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+bool ChildProcess::Running() const {
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
 
 std::string ChildProcess::Output() {
     if (output_) {
         char buffer[4096];
         DWORD got = 0;
-        while (ReadFile(output_, buffer, sizeof buffer, &got, nullptr) && got > 0) captured_.append(buffer, got);
+        while (ReadFile(output_, buffer, sizeof buffer, &got, nullptr) && got > 0)
+            captured_.append(buffer, got);
         CloseHandle(output_);
         output_ = nullptr;
     }
@@ -183,7 +191,8 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
     auto* s = reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == s->pid && (s->className->empty() || ClassOf(hwnd) == *s->className)) s->found.push_back(hwnd);
+    if (owner == s->pid && (s->className->empty() || ClassOf(hwnd) == *s->className))
+        s->found.push_back(hwnd);
     return TRUE;
 }
 
@@ -227,17 +236,21 @@ void RemoveService(const std::wstring& name) {
     SC_HANDLE service = OpenServiceW(manager, name.c_str(), SERVICE_ALL_ACCESS);
     if (service) {
         SERVICE_STATUS status{};
-        auto stopped = [&] { return QueryServiceStatus(service, &status) && status.dwCurrentState == SERVICE_STOPPED; };
+        auto stopped = [&] {
+            return QueryServiceStatus(service, &status) && status.dwCurrentState == SERVICE_STOPPED;
+        };
         if (!stopped()) {
             ControlService(service, SERVICE_CONTROL_STOP, &status);
             // A service made to refuse or drag out its stop is ended by force.
             if (!WaitUntil(stopped, 2000, 50)) {
                 SERVICE_STATUS_PROCESS process{};
                 DWORD needed = 0;
-                if (QueryServiceStatusEx(service, SC_STATUS_PROCESS_INFO, reinterpret_cast<BYTE*>(&process),
-                                         sizeof process, &needed) &&
+                if (QueryServiceStatusEx(service, SC_STATUS_PROCESS_INFO,
+                                         reinterpret_cast<BYTE*>(&process), sizeof process,
+                                         &needed) &&
                     process.dwProcessId) {
-                    HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process.dwProcessId);
+                    HANDLE h =
+                        OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process.dwProcessId);
                     if (h) {
                         TerminateProcess(h, 1);
                         WaitForSingleObject(h, 5000);
@@ -258,15 +271,17 @@ TestService::TestService(const std::wstring& name, const std::wstring& commandLi
     SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
     if (!manager) return;
     SC_HANDLE service =
-        CreateServiceW(manager, name.c_str(), name.c_str(), SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
-                       SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, commandLine.c_str(), nullptr, nullptr, nullptr,
-                       nullptr, nullptr);
+        CreateServiceW(manager, name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
+                       SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
+                       commandLine.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
     installed_ = service != nullptr;
     if (service) CloseServiceHandle(service);
     CloseServiceHandle(manager);
 }
 
-TestService::~TestService() { RemoveService(name_); }
+TestService::~TestService() {
+    RemoveService(name_);
+}
 
 DWORD TestService::State() const {
     DWORD state = 0;
