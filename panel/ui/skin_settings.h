@@ -1,0 +1,97 @@
+#pragma once
+// A skin's layout file: one item per image key (picture, geometry, page), the slider and
+// speaker-circle geometry, the bevel switches, the lighting page's settings and swatches.
+// Platform-neutral: the values come through a ProfileReader.
+#include "profile_reader.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct SkinItem {
+    std::wstring ImageFile; // empty: the control has no picture and is hidden
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    int Page = 0;
+    bool HasLeft = false;
+    bool HasTop = false;
+    bool HasWidth = false;
+    bool HasHeight = false;
+};
+
+enum class SkinKeyKind { Image, Geometry, Bevel, Led, Shape, Ignored };
+
+struct SkinKey {
+    const wchar_t* section;
+    const wchar_t* name;
+    SkinKeyKind kind;
+    int defaultPage; // the section's page; 0 for Main, About and the six bar-down keys
+};
+
+// The 232 keys in the order they are read.
+const std::vector<SkinKey>& SkinKeys();
+// The index of a key in SkinKeys(), or -1. Sections matter: "LogoImage" is in Main and About.
+int SkinKeyIndex(const std::wstring& section, const std::wstring& name);
+
+struct SkinGeometry {
+    int EqSliderTop = 0;
+    int EqSliderRange = 0;
+    int D3BarRange = 0;
+    int MicSliderTop = 0;
+    int MicSliderRange = 0;
+    int EncSliderTop = 0;
+    int EncSliderRange = 0;
+    int MicProgressLength = 0;
+    int VirtualCenterX = 0;
+    int VirtualCenterY = 0;
+    int VirtualRadius = 0;
+    int PreviousVirtualRadius = 0;
+    bool BevelLine = false;  // Bevel2 to Bevel4 visible
+    bool BevelLine2 = false; // Bevel5 to Bevel7 visible
+    int LEDPageMode = 0;
+    int LEDFastRightSide = 0;
+};
+
+// Shape codes of the swatch keys.
+enum SwatchShape { SwatchCircle = 1, SwatchEllipse = 2, SwatchRectangle = 3, SwatchRoundRect = 4,
+                   SwatchRoundSquare = 5, SwatchSquare = 6 };
+
+struct SwatchSetting {
+    bool hasGeometry = false; // the key's first field was given
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int shape = SwatchCircle; // any code outside 1 to 6 reads as a circle
+    uint32_t color = 0;       // the palette colour, 0x00BBGGRR
+};
+
+// Color01Shape to Color07Shape, ColorSingleShape, ColorBreatheShape.
+const int kSwatchCount = 9;
+extern const wchar_t* const kSwatchKeys[kSwatchCount];
+
+struct SkinSettings {
+    std::vector<SkinItem> items; // parallel to SkinKeys(); empty items where nothing was read
+    SkinGeometry geometry;
+    std::array<SwatchSetting, kSwatchCount> swatches;
+
+    // The item of a key (an empty one for unknown keys).
+    const SkinItem& Item(const std::wstring& section, const std::wstring& name) const;
+};
+
+enum SkinLoadResult {
+    SkinLoaded = 0,
+    SkinBadGeometry = 1, // a geometry key holds something that is not a number: nothing changed
+};
+
+// Reads every key from the layout file (the LED keys and swatches from the base file) into
+// settings, which keeps its geometry values where a key is absent, as the skin rules say.
+// On a failure settings is left exactly as it was.
+int LoadSkinSettings(const ProfileReader& layout, const ProfileReader& base, bool oldVersion,
+                     SkinSettings& settings);
+
+// "1920x1080\", "1366x768\", "960x540\" or empty, by the screen's area (strict comparisons).
+std::wstring ResolutionFolderFor(int screenWidth, int screenHeight);
