@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "application.h"
+#include "check_box.h"
 #include "exception.h"
 #include "inspection.h"
 
@@ -246,6 +247,14 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONUP:
     case WM_CAPTURECHANGED:
         if (RouteMouse(msg, wParam, lParam)) return 0;
+        break;
+    case WM_COMMAND:
+        // Notifications of native child controls go back to the control that sent them.
+        if (lParam) {
+            auto* check = reinterpret_cast<CheckBox*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
+            if (check) check->Notify(HIWORD(wParam));
+            return 0;
+        }
         break;
     case WM_SHOWWINDOW:
         if (wParam) FormShow();

@@ -54,14 +54,14 @@ TAudioMainForm::TAudioMainForm()
 
     RegisterMessages();
     LoadConfiguration();
+    CreateDesign();
     InitFeatureMembers();
+    ReadFeatureKeys();
     ChooseSkinAndLanguage();
     LoadIcons();
-    ReadFeatureKeys();
     BuildMenus();
     LoadLanguageTexts();
     ReadRequiredSwitches();
-    CreateDeviceState();
     LoadAndApplySkin();
     SearchDevice();
     InitEffectModel();
@@ -147,15 +147,9 @@ void TAudioMainForm::ReadRequiredSwitches() {
     m_iSimpleEnable = StrToInt(ReadConfigText(ConfigFilePath(), L"Simple", L"Enable"));
 }
 
-// The controls the device state shows itself in.
-void TAudioMainForm::CreateDeviceState() {
-    DeviceActiveLabel = &Add<Label>(L"DeviceActiveLabel");
-    DeviceActiveLabel->SetBounds({40, 8, 200, 16});
-    DeviceActiveLabel->SetFontColor(0xEEE9E7);
-}
-
 void TAudioMainForm::FinishCreation() {
     ShowPage(1);
+    ApplyPageVisibility(CurrentPage);
     m_bNoLastProfile = !LoadLastProfile();
     if (m_bNoLastProfile) {
         RefreshMicSettings();

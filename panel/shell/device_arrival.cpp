@@ -7,6 +7,7 @@
 #include "device_library.h"
 #include "extension_driver.h"
 #include "label.h"
+#include "language_texts.h"
 
 #include <dbt.h>
 
@@ -52,8 +53,9 @@ void TAudioMainForm::ShowDeviceState(DeviceState state) {
     m_strDeviceStateKey = state == DeviceState::Usable             ? L"LabelActive"
                           : state == DeviceState::HidWithoutDriver ? L"LabelUnDriver"
                                                                    : L"LabelUnactive";
-    if (DeviceActiveLabel) DeviceActiveLabel->SetCaption(m_strDeviceStateKey);
     m_bDevicePresent = state == DeviceState::Usable;
+    if (const TextItem* text = m_Texts.Find(m_strDeviceStateKey); text && DeviceActiveLabel)
+        DeviceActiveLabel->SetCaption(text->Text);
     m_bSync = m_bDevicePresent;
     m_bDeviceIn = m_bDevicePresent;
     ToggleImageButton(54, m_bDeviceIn);
@@ -175,7 +177,8 @@ void TAudioMainForm::DeviceRemoval(const std::wstring& interfacePath) {
     VidPid removed = ParseVidPid(interfacePath);
     if (removed.vid != m_wVid || removed.pid != m_wPid) return;
     m_strDeviceStateKey = L"LabelUnactive";
-    if (DeviceActiveLabel) DeviceActiveLabel->SetCaption(m_strDeviceStateKey);
+    if (const TextItem* text = m_Texts.Find(m_strDeviceStateKey); text && DeviceActiveLabel)
+        DeviceActiveLabel->SetCaption(text->Text);
     m_bDevicePresent = m_bSync = m_bEndpointReady = false;
     m_bDeviceIn = false;
     ToggleImageButton(54, m_bDeviceIn);

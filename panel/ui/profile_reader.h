@@ -4,4 +4,5 @@
 #include <functional>
 #include <string>
 
-using ProfileReader = std::function<std::wstring(const std::wstring& section, const std::wstring& key)>;
+using ProfileReader =
+    std::function<std::wstring(const std::wstring& section, const std::wstring& key)>;

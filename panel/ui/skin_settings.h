@@ -56,8 +56,14 @@ struct SkinGeometry {
 };
 
 // Shape codes of the swatch keys.
-enum SwatchShape { SwatchCircle = 1, SwatchEllipse = 2, SwatchRectangle = 3, SwatchRoundRect = 4,
-                   SwatchRoundSquare = 5, SwatchSquare = 6 };
+enum SwatchShape {
+    SwatchCircle = 1,
+    SwatchEllipse = 2,
+    SwatchRectangle = 3,
+    SwatchRoundRect = 4,
+    SwatchRoundSquare = 5,
+    SwatchSquare = 6
+};
 
 struct SwatchSetting {
     bool hasGeometry = false; // the key's first field was given

@@ -1,0 +1,101 @@
+#include "screen_input.h"
+
+#include <vector>
+
+extern "C" {
+struct GdiplusStartupInputFlat {
+    UINT32 version;
+    void* debugEventCallback;
+    BOOL suppressBackgroundThread;
+    BOOL suppressExternalCodecs;
+};
+int WINAPI GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInputFlat* input, void* output);
+int WINAPI GdipCreateBitmapFromHBITMAP(HBITMAP bitmap, HPALETTE palette, void** result);
+int WINAPI GdipSaveImageToFile(void* image, const WCHAR* filename, const CLSID* encoder,
+                               const void* parameters);
+int WINAPI GdipDisposeImage(void* image);
+}
+
+namespace {
+
+void Send(DWORD flags, int x = 0, int y = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = static_cast<LONG>((x * 65535LL + w / 2) / (w - 1));
+        input.mi.dy = static_cast<LONG>((y * 65535LL + h / 2) / (h - 1));
+    }
+    SendInput(1, &input, sizeof input);
+    Sleep(40);
+}
+
+} // namespace
+
+void MouseMoveTo(int x, int y) {
+    Send(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y);
+    SetCursorPos(x, y);
+    Sleep(40);
+}
+
+void MouseDown() {
+    Send(MOUSEEVENTF_LEFTDOWN);
+}
+void MouseUp() {
+    Send(MOUSEEVENTF_LEFTUP);
+}
+
+void MouseClickAt(int x, int y) {
+    MouseMoveTo(x, y);
+    MouseDown();
+    Sleep(80);
+    MouseUp();
+    Sleep(150);
+}
+
+void MouseDrag(int fromX, int fromY, int toX, int toY) {
+    MouseMoveTo(fromX, fromY);
+    MouseDown();
+    const int steps = 8;
+    for (int i = 1; i <= steps; ++i)
+        MouseMoveTo(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+    Sleep(80);
+    MouseUp();
+    Sleep(150);
+}
+
+POINT ClientToScreenPoint(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    return p;
+}
+
+bool SaveWindowPicture(HWND window, const std::wstring& path) {
+    static ULONG_PTR token = 0;
+    if (!token) {
+        GdiplusStartupInputFlat input{1, nullptr, FALSE, FALSE};
+        if (GdiplusStartup(&token, &input, nullptr) != 0) return false;
+    }
+    RECT r{};
+    GetWindowRect(window, &r);
+    int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    void* image = nullptr;
+    bool ok = GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &image) == 0;
+    // The PNG encoder of the platform's picture library.
+    const CLSID png = {
+        0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    if (ok) ok = GdipSaveImageToFile(image, path.c_str(), &png, nullptr) == 0;
+    if (image) GdipDisposeImage(image);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
