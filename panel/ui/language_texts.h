@@ -58,3 +58,17 @@ void LoadLanguage(const ProfileReader& file, bool oldVersion, LanguageTexts& tex
 // The size a point size takes on this screen: 96 dpi 1.0 (older systems 0.9), 120 dpi 0.8
 // (0.72), 144 dpi 0.6664, rounded to the nearest whole size; other resolutions unchanged.
 int ScaledFontSize(int points, int dpi, bool vistaOrLater);
+
+// What one item gives its label at a screen resolution (ApplyTextItem applies it). The item
+// takes the global colours it lacks first, so that later presses and releases use them.
+struct TextItemLook {
+    bool visible = false; // the text is neither empty nor "(null)"
+    bool hasColour = false;
+    uint32_t colour = 0; // the up or down colour, the item's own or the global one
+    bool hasFontName = false;
+    std::wstring fontName;
+    bool hasFontSize = false;
+    int fontSize = 0; // scaled for the screen
+};
+TextItemLook ResolveTextItem(TextItem& item, bool useUpColour, const LanguageTexts& texts, int dpi,
+                             bool vistaOrLater);

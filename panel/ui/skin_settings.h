@@ -66,7 +66,7 @@ enum SwatchShape {
 };
 
 struct SwatchSetting {
-    bool hasGeometry = false; // the key's first field was given
+    bool hasGeometry = false; // left, top, width and height given (the first field not empty)
     int left = 0;
     int top = 0;
     int width = 0;
@@ -98,6 +98,10 @@ enum SkinLoadResult {
 // On a failure settings is left exactly as it was.
 int LoadSkinSettings(const ProfileReader& layout, const ProfileReader& base, bool oldVersion,
                      SkinSettings& settings);
+
+// The nine swatches from the base file alone (the LED page re-reads them when it is applied):
+// each colour reset to the palette; geometry and shape where the key gives them, else kept.
+void LoadSwatches(const ProfileReader& base, std::array<SwatchSetting, kSwatchCount>& swatches);
 
 // "1920x1080\", "1366x768\", "960x540\" or empty, by the screen's area (strict comparisons).
 std::wstring ResolutionFolderFor(int screenWidth, int screenHeight);
