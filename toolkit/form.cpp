@@ -54,6 +54,7 @@ Form::Form(const FormDesign& design)
 }
 
 Form::~Form() {
+    if (controlBrush_) DeleteObject(controlBrush_);
     if (handle_) {
         SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
         DestroyWindow(handle_);
@@ -112,6 +113,14 @@ void Form::SetClientSize(int width, int height) {
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_STYLE)), FALSE, 0);
     SetWindowPos(handle_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::CenterOnScreen() {
+    RECT r{};
+    GetWindowRect(handle_, &r);
+    int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+    SetWindowPos(handle_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetBackground(Color color) {
@@ -251,11 +260,33 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         // Notifications of native child controls go back to the control that sent them.
         if (lParam) {
-            auto* check = reinterpret_cast<CheckBox*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
+            auto* check = reinterpret_cast<CheckBox*>(
+                GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
             if (check) check->Notify(HIWORD(wParam));
             return 0;
         }
         break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        // Native controls over the painted pictures take the colour under them.
+        HWND child = reinterpret_cast<HWND>(lParam);
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, handle_, reinterpret_cast<POINT*>(&r), 2);
+        HDC own = GetDC(handle_);
+        COLORREF under =
+            GetPixel(own, r.left > 0 ? r.left - 1 : r.right, r.top + (r.bottom - r.top) / 2);
+        ReleaseDC(handle_, own);
+        if (under == CLR_INVALID) under = background_;
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        int luminance =
+            (GetRValue(under) * 299 + GetGValue(under) * 587 + GetBValue(under) * 114) / 1000;
+        SetTextColor(dc, luminance > 128 ? RGB(0x1B, 0x1E, 0x24) : RGB(0xE7, 0xE9, 0xEE));
+        SetBkColor(dc, under);
+        if (controlBrush_) DeleteObject(controlBrush_);
+        controlBrush_ = CreateSolidBrush(under);
+        return reinterpret_cast<LRESULT>(controlBrush_);
+    }
     case WM_SHOWWINDOW:
         if (wParam) FormShow();
         break;

@@ -38,6 +38,7 @@ class Form : public ControlContainer {
     // Client size; the window's frame is added around it.
     void SetClientSize(int width, int height);
     void SetBackground(Color color);
+    void CenterOnScreen();
     // The window's outline; the form owns the region afterwards (null: rectangular).
     bool SetRegion(HRGN region);
 
@@ -70,4 +71,5 @@ class Form : public ControlContainer {
     HWND handle_ = nullptr;
     Color background_;
     Control* captured_ = nullptr;
+    HBRUSH controlBrush_ = nullptr;
 };

@@ -159,7 +159,9 @@ void TAudioMainForm::FinishCreation() {
     m_iActivationCount = 0;
 }
 
+// The mouse hook of the sliders and speakers sees every message before its window does.
 void TAudioMainForm::FormCreate() {
+    if (m_bBound) Application().OnMessage = [this](MSG& msg) { return HookMessage(msg); };
     WriteDebugText(L"FormCreate");
 }
 
@@ -209,10 +211,12 @@ std::wstring TAudioMainForm::InspectExtra() const {
     const wchar_t* state = m_strDeviceStateKey.c_str();
     std::wstring out = FormatText(
         L"state deviceText=%s present=%d sync=%d vid=%04X pid=%04X hid=%d timer1=%d activations=%d "
-        L"endpointReady=%d page=%d platform=%d plugins=%d deviceIn=%d deviceOut=%d\n",
-        state, m_bDevicePresent ? 1 : 0, m_bSync ? 1 : 0, m_wVid, m_wPid, m_hDevice ? 1 : 0,
-        Timer1.Enabled() ? 1 : 0, m_iActivationCount, m_bEndpointReady ? 1 : 0, CurrentPage,
-        m_iPlatform, m_iPluginCount, m_bDeviceIn ? 1 : 0, m_bDeviceOut ? 1 : 0);
+        L"endpointReady=%d page=%d platform=%d plugins=%d deviceIn=%d deviceOut=%d eq=%d preset=%d effect=%d "
+        L"micValue=%d encLevel=%d led=%d skin=%s language=%s resolution=%s\n",
+        state, m_bDevicePresent ? 1 : 0, m_bSync ? 1 : 0, m_wVid, m_wPid, m_hDevice ? 1 : 0, Timer1.Enabled() ? 1 : 0,
+        m_iActivationCount, m_bEndpointReady ? 1 : 0, CurrentPage, m_iPlatform, m_iPluginCount, m_bDeviceIn ? 1 : 0,
+        m_bDeviceOut ? 1 : 0, m_bEQEnable ? 1 : 0, m_iCurrentPreset, m_iCurrentEffect, m_iMicVolume, m_iENCLevel,
+        m_bLedOn ? 1 : 0, m_strSkinName, m_strLanguageName, m_strResolutionFolder);
     if (CTrayIcon)
         out += FormatText(L"tray visible=%d shown=%d hint=%s\n", CTrayIcon->Visible() ? 1 : 0,
                           CTrayIcon->Shown() ? 1 : 0, CTrayIcon->Hint());

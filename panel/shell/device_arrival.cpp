@@ -64,10 +64,6 @@ void TAudioMainForm::ShowDeviceState(DeviceState state) {
     if (!m_bDevicePresent) Timer1.SetEnabled(true);
 }
 
-void TAudioMainForm::ToggleImageButton(int, bool& state) {
-    state = !state;
-}
-
 void TAudioMainForm::OnDeviceChange(WPARAM event, LPARAM data) {
     auto* header = reinterpret_cast<DEV_BROADCAST_HDR*>(data);
     if (!header || header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return;

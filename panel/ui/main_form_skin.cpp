@@ -452,6 +452,8 @@ void TAudioMainForm::LoadAndApplySkin() {
     LoadSkinSettings(m_strSkinName);
     ApplySkin();
     ApplyLanguage();
+    // The window was made at its design size; it is centred at the size the skin gave it.
+    CenterOnScreen();
 }
 
 const SkinItem& TAudioMainForm::Item(const wchar_t* section, const std::wstring& key) const {
@@ -561,6 +563,15 @@ void TAudioMainForm::ApplySkin() {
     for (int i = 0; i < 6; ++i)
         if (Control* bevel = FindByName(bevels[i]))
             bevel->SetVisible(i < 3 ? m_Skin.geometry.BevelLine : m_Skin.geometry.BevelLine2);
+
+    // The bee switch has no skin key: it stands under the speaker buttons, scaled with the
+    // window (its design place is 620, 380 in the 819-pixel window).
+    if (Image* main = ImageNamed(L"MainFormImage");
+        main && BeeCheckBox && !main->GetPicture().Empty()) {
+        double scale = main->GetPicture().Width() / 819.0;
+        BeeCheckBox->SetBounds(static_cast<int>(620 * scale), static_cast<int>(380 * scale),
+                               static_cast<int>(160 * scale), static_cast<int>(20 * scale));
+    }
 
     Image* main = ImageNamed(L"MainFormImage");
     bool shaped = m_iRegionCut != 0 && ApplyRegionFile();

@@ -173,10 +173,12 @@ TEST_F(PanelSkin, EveryPageInBothSkinsAndEveryLanguage) {
                 EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.left + b.width <= client.right &&
                             b.top + b.height <= client.bottom)
                     << look.skin << " page " << page.page << ": " << fields[L"name"].c_str();
-                if (fields[L"kind"] == L"image")
+                if (fields[L"kind"] == L"image") {
                     EXPECT_FALSE(fields[L"picture"].empty()) << fields[L"name"].c_str();
-                if (fields[L"kind"] == L"label")
+                }
+                if (fields[L"kind"] == L"label") {
                     EXPECT_FALSE(fields[L"text"].empty()) << fields[L"name"].c_str();
+                }
             }
             std::wstring file = std::wstring(folder) + L"\\" + look.skin + L"-" + look.language +
                                 L"-" + page.title + L".png";
@@ -244,6 +246,35 @@ TEST_F(PanelSkin, SlidersStayWithinTheirTravel) {
     MouseClickAt(high.x, high.y);
     EXPECT_EQ(BoundsOf(L"ENCSliderImage").top, encTop);
     EXPECT_EQ(State()[L"encLevel"], L"30");
+}
+
+// The product's skins leave the 3D page out; a small skin of the test's own places a 3D
+// thumb, which travels between fixed rows whatever the skin says.
+TEST_F(PanelSkin, ThreeDThumbsKeepTheirFixedTravel) {
+    TempFolder install;
+    for (const wchar_t* file : {L"Kestrel.exe", L"DLLTR_UsbAudio42xx_x32.dll", L"AudioConfig.cfg"})
+        ASSERT_TRUE(
+            CopyFileW((StageFolder() + file).c_str(), (install.Path() + file).c_str(), FALSE));
+    const std::wstring skin = install.Path() + L"Skin\\Test3D\\";
+    CreateDirectoryW((install.Path() + L"Skin").c_str(), nullptr);
+    CreateDirectoryW(skin.c_str(), nullptr);
+    const std::wstring source = StageFolder() + L"Skin\\Midnight\\";
+    for (const wchar_t* file : {L"MainForm.png", L"Thumb.png", L"MainForm_Frame.rgn"})
+        ASSERT_TRUE(CopyFileW((source + file).c_str(), (skin + file).c_str(), FALSE));
+    WriteFileBytes(skin + L"SkinSetting.ini", "[Main]\r\nMainFormImage=MainForm.png,0,0\r\n"
+                                              "[3D]\r\nD3LAlphaSliderImage=Thumb.png,400,160\r\n");
+    ChooseSkinAndLanguage(L"Test3D", L"English");
+    Start(install.Path() + L"Kestrel.exe");
+    ASSERT_EQ(State()[L"skin"], L"Test3D");
+    POINT thumb = ScreenPointOf(L"D3LAlphaSliderImage");
+    MouseDrag(thumb.x, thumb.y, thumb.x, thumb.y - 400);
+    EXPECT_EQ(BoundsOf(L"D3LAlphaSliderImage").top, 105);
+    thumb = ScreenPointOf(L"D3LAlphaSliderImage");
+    MouseDrag(thumb.x, thumb.y, thumb.x, thumb.y + 400);
+    EXPECT_EQ(BoundsOf(L"D3LAlphaSliderImage").top, 225);
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(panel_->WaitExit(kTimeout), 0);
+    panel_.reset();
 }
 
 TEST_F(PanelSkin, SpeakersFollowTheMouseOnlyInsideTheCircle) {
