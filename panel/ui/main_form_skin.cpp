@@ -10,6 +10,7 @@
 #include "main_form_design.h"
 #include "shape.h"
 #include "skin_files.h"
+#include "skin_item_apply.h"
 
 #include <cmath>
 
@@ -328,12 +329,8 @@ void TAudioMainForm::ChooseSkinAndLanguage() {
     UserChoices choices = ReadUserChoices(m_strPerUserConfig);
     m_strSkinName = choices.skin;
     m_strLanguageName = choices.language;
-    m_strResolutionFolder =
-        ResolutionFolderFor(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    if (GetFileAttributesW(
-            (m_strSkinRoot + m_strResolutionFolder + m_strSkinName + L"\\SkinSetting.ini")
-                .c_str()) == INVALID_FILE_ATTRIBUTES)
-        m_strResolutionFolder.clear();
+    m_strResolutionFolder = ChooseResolutionFolder(
+        m_strSkinRoot, m_strSkinName, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     m_iBee = ReadConfigInt(ConfigFilePath(), L"Version", L"Bee");
 }
 
@@ -378,17 +375,8 @@ void TAudioMainForm::SkinMenuClick(MenuItem& item) {
     for (auto& other : SkinMenu->Items())
         other->Checked = false;
     item.Checked = true;
-    std::wstring name;
-    const std::wstring& caption = item.Caption;
-    for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == L'&') {
-            if (i + 1 < caption.size()) name += caption[++i];
-            continue;
-        }
-        name += caption[i];
-    }
     std::wstring previous = m_strSkinName;
-    m_strSkinName = name.substr(0, 127);
+    m_strSkinName = SkinNameFromCaption(item.Caption);
     if (!LoadSkinSettings(m_strSkinName)) {
         // A broken skin leaves the window as it was.
         m_strSkinName = previous;
@@ -512,20 +500,7 @@ const SkinItem* TAudioMainForm::ItemForControl(const std::wstring& control) cons
 }
 
 void TAudioMainForm::ApplySkinItem(const SkinItem& item, Image* image) {
-    if (!image) return;
-    if (item.ImageFile.empty()) {
-        image->SetVisible(false);
-    } else {
-        image->SetVisible(true);
-        if (!image->LoadPicture(SkinFolder() + item.ImageFile))
-            DebugPrint(L"***** Load picture FAIL: %s *****\n", SkinFolder() + item.ImageFile);
-    }
-    if (item.HasLeft) image->SetLeft(item.Left);
-    if (item.HasTop) image->SetTop(item.Top);
-    image->SetAutoSize(false);
-    if (item.HasWidth) image->SetWidth(item.Width);
-    if (item.HasHeight) image->SetHeight(item.Height);
-    if (!item.HasWidth && !item.HasHeight) image->SetAutoSize(true);
+    if (image) ApplySkinItemTo(item, *image, SkinFolder());
 }
 
 void TAudioMainForm::ApplySkin() {
