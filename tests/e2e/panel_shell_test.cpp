@@ -72,7 +72,15 @@ class PanelShell : public PanelFixture {
     }
     HWND TrayWindow(DWORD pid) { return WaitForWindow(pid, L"TTrayIconWindow", kTimeout); }
     UINT MenuCommand(const std::wstring& path) {
-        return std::stoul(InspectLine(InspectForm(main_), L"menu path=" + path)[L"command"]);
+        std::wstring command;
+        WaitUntil(
+            [&] {
+                return !(command =
+                             InspectLine(InspectForm(main_), L"menu path=" + path)[L"command"])
+                            .empty();
+            },
+            kTimeout, 100);
+        return static_cast<UINT>(wcstoul(command.c_str(), nullptr, 10));
     }
 
     HWND main_ = nullptr;

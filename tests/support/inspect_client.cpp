@@ -20,7 +20,8 @@ LRESULT CALLBACK ReceiveProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 
 } // namespace
 
-std::wstring InspectForm(HWND form) {
+namespace {
+std::wstring InspectOnce(HWND form) {
     static const UINT message = RegisterWindowMessageW(L"TRVToolkitInspect");
     WNDCLASSW wc{};
     wc.lpfnWndProc = ReceiveProc;
@@ -37,6 +38,17 @@ std::wstring InspectForm(HWND form) {
     g_answer = nullptr;
     DestroyWindow(receiver);
     return answer;
+}
+} // namespace
+
+// A busy machine can keep the form from answering in time; ask again before giving up.
+std::wstring InspectForm(HWND form) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::wstring answer = InspectOnce(form);
+        if (!answer.empty() || !IsWindow(form)) return answer;
+        Sleep(200);
+    }
+    return std::wstring();
 }
 
 std::map<std::wstring, std::wstring> InspectLine(const std::wstring& text,
