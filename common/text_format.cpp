@@ -4,7 +4,7 @@
 
 namespace {
 
-struct Spec {
+struct Directive {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -18,20 +18,20 @@ std::wstring Widen(const std::string& s) {
     return out;
 }
 
-std::wstring Pad(std::wstring s, const Spec& spec) {
-    if (spec.width > 0 && static_cast<int>(s.size()) < spec.width) {
-        std::wstring fill(spec.width - s.size(), L' ');
-        s = spec.leftAlign ? s + fill : fill + s;
+std::wstring Pad(std::wstring s, const Directive& directive) {
+    if (directive.width > 0 && static_cast<int>(s.size()) < directive.width) {
+        std::wstring fill(directive.width - s.size(), L' ');
+        s = directive.leftAlign ? s + fill : fill + s;
     }
     return s;
 }
 
 // Numbers go through the C library with a narrow format, so widths, flags and precision
 // behave exactly as printf does.
-std::wstring FormatNumber(const Spec& spec, char conversion, const FormatArg& arg) {
-    std::string fmt = "%" + spec.flags;
-    if (spec.width >= 0) fmt += std::to_string(spec.width);
-    if (spec.precision >= 0) fmt += "." + std::to_string(spec.precision);
+std::wstring FormatNumber(const Directive& directive, char conversion, const FormatArg& arg) {
+    std::string fmt = "%" + directive.flags;
+    if (directive.width >= 0) fmt += std::to_string(directive.width);
+    if (directive.precision >= 0) fmt += "." + std::to_string(directive.precision);
     char buffer[512];
     switch (conversion) {
     case 'd':
@@ -67,20 +67,20 @@ std::wstring FormatNumber(const Spec& spec, char conversion, const FormatArg& ar
     return Widen(buffer);
 }
 
-std::wstring FormatString(const Spec& spec, const FormatArg& arg) {
+std::wstring FormatString(const Directive& directive, const FormatArg& arg) {
     std::wstring s;
     switch (arg.kind) {
     case FormatArg::Wide: s = arg.text; break;
     case FormatArg::Narrow: s = Widen(arg.narrow); break;
-    default: s = FormatNumber(Spec{}, 'd', arg);
+    default: s = FormatNumber(Directive{}, 'd', arg);
     }
-    if (spec.precision >= 0 && static_cast<int>(s.size()) > spec.precision) s.resize(spec.precision);
-    return Pad(s, spec);
+    if (directive.precision >= 0 && static_cast<int>(s.size()) > directive.precision) s.resize(directive.precision);
+    return Pad(s, directive);
 }
 
-std::wstring FormatChar(const Spec& spec, const FormatArg& arg) {
+std::wstring FormatChar(const Directive& directive, const FormatArg& arg) {
     wchar_t c = static_cast<wchar_t>(arg.kind == FormatArg::Signed ? arg.i : arg.u);
-    return Pad(std::wstring(1, c), spec);
+    return Pad(std::wstring(1, c), directive);
 }
 
 } // namespace
@@ -98,10 +98,10 @@ std::wstring FormatTextArgs(const wchar_t* format, const std::vector<FormatArg>&
             out.push_back(L'%');
             continue;
         }
-        Spec spec;
+        Directive directive;
         while (*p && std::wstring(L"-+ #0").find(*p) != std::wstring::npos) {
-            if (*p == L'-') spec.leftAlign = true;
-            spec.flags.push_back(static_cast<char>(*p++));
+            if (*p == L'-') directive.leftAlign = true;
+            directive.flags.push_back(static_cast<char>(*p++));
         }
         auto readNumber = [&](int& target) {
             if (*p == L'*') {
@@ -113,11 +113,11 @@ std::wstring FormatTextArgs(const wchar_t* format, const std::vector<FormatArg>&
             target = 0;
             while (*p >= L'0' && *p <= L'9') target = target * 10 + (*p++ - L'0');
         };
-        readNumber(spec.width);
+        readNumber(directive.width);
         if (*p == L'.') {
             ++p;
-            spec.precision = 0;
-            readNumber(spec.precision);
+            directive.precision = 0;
+            readNumber(directive.precision);
         }
         // Length modifiers carry no information here: the argument knows its own type.
         while (*p == L'h' || *p == L'l' || *p == L'L' || *p == L'z' || *p == L'j' || *p == L't' ||
@@ -136,9 +136,9 @@ std::wstring FormatTextArgs(const wchar_t* format, const std::vector<FormatArg>&
         const FormatArg& arg = args[next++];
         switch (conversion) {
         case L's':
-        case L'S': out += FormatString(spec, arg); break;
+        case L'S': out += FormatString(directive, arg); break;
         case L'c':
-        case L'C': out += FormatChar(spec, arg); break;
+        case L'C': out += FormatChar(directive, arg); break;
         case L'd':
         case L'i':
         case L'u':
@@ -150,7 +150,7 @@ std::wstring FormatTextArgs(const wchar_t* format, const std::vector<FormatArg>&
         case L'e':
         case L'g':
         case L'E':
-        case L'G': out += FormatNumber(spec, static_cast<char>(conversion), arg); break;
+        case L'G': out += FormatNumber(directive, static_cast<char>(conversion), arg); break;
         default: out.append(start, p + 1); --next;
         }
     }

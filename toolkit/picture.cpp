@@ -1,44 +1,19 @@
 #include "picture.h"
 
+#include "gdiplus_flat.h"
+
 #include <objbase.h>
 
 #include <cstring>
 #include <utility>
 #include <vector>
 
-// The flat GDI+ interface, declared here so that no C++ wrapper headers are needed.
-extern "C" {
-struct GdiplusStartupInputFlat {
-    UINT32 version;
-    void* debugEventCallback;
-    BOOL suppressBackgroundThread;
-    BOOL suppressExternalCodecs;
-};
-struct GpBitmapData {
-    UINT width;
-    UINT height;
-    INT stride;
-    INT pixelFormat;
-    void* scan0;
-    UINT_PTR reserved;
-};
-struct GpRectInt {
-    INT x, y, width, height;
-};
-int WINAPI GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInputFlat* input, void* output);
-int WINAPI GdipCreateBitmapFromFile(const WCHAR* filename, void** bitmap);
-int WINAPI GdipGetImageWidth(void* image, UINT* width);
-int WINAPI GdipGetImageHeight(void* image, UINT* height);
-int WINAPI GdipBitmapLockBits(void* bitmap, const GpRectInt* rect, UINT flags, INT format,
-                              GpBitmapData* data);
-int WINAPI GdipBitmapUnlockBits(void* bitmap, GpBitmapData* data);
-int WINAPI GdipDisposeImage(void* image);
-}
-
 namespace {
 
 const INT kFormat32bppPARGB = 0x000E200B;
 const UINT kImageLockModeRead = 1;
+
+} // namespace
 
 bool StartGdiPlus() {
     static const bool started = [] {
@@ -48,8 +23,6 @@ bool StartGdiPlus() {
     }();
     return started;
 }
-
-} // namespace
 
 Picture::~Picture() {
     Clear();

@@ -1,5 +1,7 @@
 #include "device_library.h"
 
+#include "device_library_entries.h"
+
 #include "debug_output.h"
 #include "text_format.h"
 
@@ -7,36 +9,7 @@ const wchar_t kDeviceLibraryFileName[] = L"DLLTR_UsbAudio42xx_x32.dll";
 
 namespace {
 
-// The entry points the panel calls, in binding order.
-enum Entry {
-    eSetActive_Device,
-    eAudioCommand,
-    eSetVirtual7ch1_OnOff,
-    eSetVirtual7ch1,
-    eConfigEQ_ById,
-    eConfig3D_ById,
-    eSetEQ_OnOff_ById,
-    eIsEQ_Enable_ById,
-    eSet3D_OnOff_ById,
-    eIs3D_Enable_ById,
-    eSetEnc_Parameters,
-    eRead_Register,
-    eWrite_Register,
-    eRead_I2C_ById,
-    eSetRGB_Mode,
-    eSetRGB_Color,
-    eSetRGB_SingleColor,
-    eSetRGB_Brightness,
-    eSetRGB_Step,
-    eUsbHidSlave_SetRGB_Mode_Ex,
-    eUsbHidSlave_SetRGB_Color_Ex,
-    eUsbHidSlave_SetRGB_SingleColor_Ex,
-    eUsbHidSlave_SetRGB_Brightness_Ex,
-    eUsbHidSlave_SetRGB_Step_Ex,
-    kEntryCount
-};
-
-const char* const kEntryNames[kEntryCount] = {
+const char* const kEntryNames[kDeviceLibraryEntryCount] = {
     "DLLTR_SetActive_Device",
     "DLLTR_AudioCommand",
     "DLLTR_SetVirtual7ch1_OnOff",
@@ -63,7 +36,7 @@ const char* const kEntryNames[kEntryCount] = {
     "DLLTR_UsbHidSlave_SetRGB_Step_Ex",
 };
 
-FARPROC g_entries[kEntryCount] = {};
+FARPROC g_entries[kDeviceLibraryEntryCount] = {};
 bool g_bound = false;
 
 std::wstring SystemMessage(DWORD error) {
@@ -76,7 +49,7 @@ std::wstring SystemMessage(DWORD error) {
     return message;
 }
 
-template <typename Fn> Fn Bound(Entry entry) {
+template <typename Fn> Fn Bound(DeviceLibraryEntry entry) {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(g_entries[entry]));
 }
 
@@ -92,7 +65,7 @@ int BindDeviceLibrary() {
         MessageBoxW(nullptr, text.c_str(), L"Error", MB_OK);
         return 1;
     }
-    for (int i = 0; i < kEntryCount; ++i) {
+    for (int i = 0; i < kDeviceLibraryEntryCount; ++i) {
         g_entries[i] = GetProcAddress(library, kEntryNames[i]);
         if (!g_entries[i]) {
             if (i >= 2) DebugPrint(L"***** %s *****\n", std::string(kEntryNames[i]));
@@ -109,10 +82,10 @@ bool DeviceLibraryBound() {
     return g_bound;
 }
 int DeviceLibraryEntryCount() {
-    return kEntryCount;
+    return kDeviceLibraryEntryCount;
 }
 const char* DeviceLibraryEntryName(int position) {
-    return position >= 0 && position < kEntryCount ? kEntryNames[position] : "";
+    return position >= 0 && position < kDeviceLibraryEntryCount ? kEntryNames[position] : "";
 }
 
 #define TRV_CALL(entry, signature, ...)                                                            \

@@ -84,6 +84,7 @@ class TAudioMainForm : public Form {
     void DeviceRemoval(const std::wstring& interfacePath);
     void Timer1Timer();
     void ActivationSteps();
+    void RecheckDevice(bool pauseBeforeDriverCheck);
     void OnDeviceChange(WPARAM event, LPARAM data);
 
     // The window design, skins and languages.

@@ -94,17 +94,7 @@ void TAudioMainForm::DeviceArrival() {
     m_wPid = ids.pid;
     Sleep(100);
     SelectActiveDevice(ids);
-    HidHandle hid = OpenHidDevice(m_wVid, m_wPid);
-    if (!hid) {
-        ShowDeviceState(DeviceState::NoHid);
-    } else {
-        hid.reset();
-        Sleep(100);
-        ShowDeviceState(ExtensionDriverPresent(m_wVid, m_wPid) == 0
-                            ? DeviceState::Usable
-                            : DeviceState::HidWithoutDriver);
-    }
-    RefreshPageDisplay();
+    RecheckDevice(true);
     if (!m_bDevicePresent) return;
 
     Sleep(100);
@@ -120,6 +110,22 @@ void TAudioMainForm::DeviceArrival() {
             result = GetEEPROMData();
     }
     ActivationSteps();
+}
+
+// The found device's HID interface is opened only to see that it is there; then the driver
+// decides whether the device can be used.
+void TAudioMainForm::RecheckDevice(bool pauseBeforeDriverCheck) {
+    HidHandle hid = OpenHidDevice(m_wVid, m_wPid);
+    if (!hid) {
+        ShowDeviceState(DeviceState::NoHid);
+    } else {
+        hid.reset();
+        if (pauseBeforeDriverCheck) Sleep(100);
+        ShowDeviceState(ExtensionDriverPresent(m_wVid, m_wPid) == 0
+                            ? DeviceState::Usable
+                            : DeviceState::HidWithoutDriver);
+    }
+    RefreshPageDisplay();
 }
 
 // What every activation ends with, at an arrival and at a timer tick.
@@ -145,16 +151,7 @@ void TAudioMainForm::Timer1Timer() {
     m_wPid = ids.pid;
     SelectActiveDevice(ids);
     Sleep(100);
-    HidHandle hid = OpenHidDevice(m_wVid, m_wPid);
-    if (!hid) {
-        ShowDeviceState(DeviceState::NoHid);
-    } else {
-        hid.reset();
-        ShowDeviceState(ExtensionDriverPresent(m_wVid, m_wPid) == 0
-                            ? DeviceState::Usable
-                            : DeviceState::HidWithoutDriver);
-    }
-    RefreshPageDisplay();
+    RecheckDevice(false);
     if (!m_bDevicePresent) return;
 
     Sleep(100);

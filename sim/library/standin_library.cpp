@@ -1,6 +1,7 @@
 // Stand-in for the maker's device library: the entry points the panel binds, acting on the
 // simulated 42xx device. It answers only when the simulator was asked for
 // (TRV42XX_SIMULATOR=1); otherwise every call reports that no device is attached.
+#include "device_library_entries.h"
 #include "simulated_device.h"
 
 #include <windows.h>
@@ -26,34 +27,6 @@ enum Result {
     kInjectedFailure = 9,
 };
 
-// Entry numbers, in the order the panel binds them; used to inject failures.
-enum Entry {
-    eSetActive_Device,
-    eAudioCommand,
-    eSetVirtual7ch1_OnOff,
-    eSetVirtual7ch1,
-    eConfigEQ_ById,
-    eConfig3D_ById,
-    eSetEQ_OnOff_ById,
-    eIsEQ_Enable_ById,
-    eSet3D_OnOff_ById,
-    eIs3D_Enable_ById,
-    eSetEnc_Parameters,
-    eRead_Register,
-    eWrite_Register,
-    eRead_I2C_ById,
-    eSetRGB_Mode,
-    eSetRGB_Color,
-    eSetRGB_SingleColor,
-    eSetRGB_Brightness,
-    eSetRGB_Step,
-    eSlave_Mode,
-    eSlave_Color,
-    eSlave_SingleColor,
-    eSlave_Brightness,
-    eSlave_Step,
-};
-
 bool Simulated() {
     static const bool selected = [] {
         wchar_t value[8] = L"";
@@ -74,8 +47,8 @@ bool Attached(const State& s) {
 
 // Runs one entry point: an injected failure, a missing device or the action's own result,
 // each written to the journal with the call's arguments.
-int Call(Entry entry, const wchar_t* name, const std::wstring& arguments, bool needsDevice,
-         const std::function<int(State&)>& action) {
+int Call(DeviceLibraryEntry entry, const wchar_t* name, const std::wstring& arguments,
+         bool needsDevice, const std::function<int(State&)>& action) {
     if (!Simulated()) return kNoDevice;
     SimulatedDevice& device = SimulatedDevice::Instance();
     int result = device.With([&](State& s) {
@@ -249,7 +222,7 @@ TRV_EXPORT int WINAPI DLLTR_Read_I2C_ById(uint8_t address, uint8_t offset, uint8
 }
 
 namespace {
-int SetMode(Entry entry, const wchar_t* name, const std::wstring& args, uint8_t mode,
+int SetMode(DeviceLibraryEntry entry, const wchar_t* name, const std::wstring& args, uint8_t mode,
             uint8_t speed) {
     return Call(entry, name, args, true, [&](State& s) {
         s.ledMode = mode;
@@ -257,7 +230,7 @@ int SetMode(Entry entry, const wchar_t* name, const std::wstring& args, uint8_t 
         return 0;
     });
 }
-int SetColor(Entry entry, const wchar_t* name, const std::wstring& args, uint8_t index,
+int SetColor(DeviceLibraryEntry entry, const wchar_t* name, const std::wstring& args, uint8_t index,
              uint32_t color) {
     return Call(entry, name, args, true, [&](State& s) {
         if (index < 1 || index > 7) return static_cast<int>(kBadArgument);
@@ -265,7 +238,7 @@ int SetColor(Entry entry, const wchar_t* name, const std::wstring& args, uint8_t
         return 0;
     });
 }
-int SetSingle(Entry entry, const wchar_t* name, const std::wstring& args, uint8_t mode,
+int SetSingle(DeviceLibraryEntry entry, const wchar_t* name, const std::wstring& args, uint8_t mode,
               uint32_t color) {
     return Call(entry, name, args, true, [&](State& s) {
         s.ledSingleMode = mode;
@@ -273,8 +246,8 @@ int SetSingle(Entry entry, const wchar_t* name, const std::wstring& args, uint8_
         return 0;
     });
 }
-int SetField(Entry entry, const wchar_t* name, const std::wstring& args, uint32_t State::*field,
-             uint32_t value) {
+int SetField(DeviceLibraryEntry entry, const wchar_t* name, const std::wstring& args,
+             uint32_t State::*field, uint32_t value) {
     return Call(entry, name, args, true, [&](State& s) {
         s.*field = value;
         return 0;
@@ -318,14 +291,14 @@ TRV_EXPORT int WINAPI DLLTR_SetRGB_Step(uint8_t slave, uint8_t steps, int parame
 
 TRV_EXPORT int WINAPI DLLTR_UsbHidSlave_SetRGB_Mode_Ex(uint8_t group, uint8_t mode, uint8_t speed,
                                                        int parameter) {
-    return SetMode(eSlave_Mode, L"DLLTR_UsbHidSlave_SetRGB_Mode_Ex",
+    return SetMode(eUsbHidSlave_SetRGB_Mode_Ex, L"DLLTR_UsbHidSlave_SetRGB_Mode_Ex",
                    Args({group, mode, speed, static_cast<uint32_t>(parameter)}), mode, speed);
 }
 
 TRV_EXPORT int WINAPI DLLTR_UsbHidSlave_SetRGB_Color_Ex(uint8_t group, uint8_t index, uint8_t red,
                                                         uint8_t green, uint8_t blue,
                                                         int parameter) {
-    return SetColor(eSlave_Color, L"DLLTR_UsbHidSlave_SetRGB_Color_Ex",
+    return SetColor(eUsbHidSlave_SetRGB_Color_Ex, L"DLLTR_UsbHidSlave_SetRGB_Color_Ex",
                     Args({group, index, red, green, blue, static_cast<uint32_t>(parameter)}), index,
                     Color(red, green, blue));
 }
@@ -333,20 +306,20 @@ TRV_EXPORT int WINAPI DLLTR_UsbHidSlave_SetRGB_Color_Ex(uint8_t group, uint8_t i
 TRV_EXPORT int WINAPI DLLTR_UsbHidSlave_SetRGB_SingleColor_Ex(uint8_t mode, uint8_t group,
                                                               uint8_t red, uint8_t green,
                                                               uint8_t blue, int parameter) {
-    return SetSingle(eSlave_SingleColor, L"DLLTR_UsbHidSlave_SetRGB_SingleColor_Ex",
+    return SetSingle(eUsbHidSlave_SetRGB_SingleColor_Ex, L"DLLTR_UsbHidSlave_SetRGB_SingleColor_Ex",
                      Args({mode, group, red, green, blue, static_cast<uint32_t>(parameter)}), mode,
                      Color(red, green, blue));
 }
 
 TRV_EXPORT int WINAPI DLLTR_UsbHidSlave_SetRGB_Brightness_Ex(uint8_t brightness, int parameter) {
-    return SetField(eSlave_Brightness, L"DLLTR_UsbHidSlave_SetRGB_Brightness_Ex",
+    return SetField(eUsbHidSlave_SetRGB_Brightness_Ex, L"DLLTR_UsbHidSlave_SetRGB_Brightness_Ex",
                     Args({brightness, static_cast<uint32_t>(parameter)}), &State::ledBrightness,
                     brightness);
 }
 
 #ifndef TRV_WITHOUT_SLAVE_STEP_ENTRY
 TRV_EXPORT int WINAPI DLLTR_UsbHidSlave_SetRGB_Step_Ex(uint8_t steps, int parameter) {
-    return SetField(eSlave_Step, L"DLLTR_UsbHidSlave_SetRGB_Step_Ex",
+    return SetField(eUsbHidSlave_SetRGB_Step_Ex, L"DLLTR_UsbHidSlave_SetRGB_Step_Ex",
                     Args({steps, static_cast<uint32_t>(parameter)}), &State::ledSteps, steps);
 }
 #endif

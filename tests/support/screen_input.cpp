@@ -1,20 +1,8 @@
 #include "screen_input.h"
 
-#include <vector>
+#include "gdiplus_flat.h"
 
-extern "C" {
-struct GdiplusStartupInputFlat {
-    UINT32 version;
-    void* debugEventCallback;
-    BOOL suppressBackgroundThread;
-    BOOL suppressExternalCodecs;
-};
-int WINAPI GdiplusStartup(ULONG_PTR* token, const GdiplusStartupInputFlat* input, void* output);
-int WINAPI GdipCreateBitmapFromHBITMAP(HBITMAP bitmap, HPALETTE palette, void** result);
-int WINAPI GdipSaveImageToFile(void* image, const WCHAR* filename, const CLSID* encoder,
-                               const void* parameters);
-int WINAPI GdipDisposeImage(void* image);
-}
+#include <vector>
 
 namespace {
 
@@ -72,11 +60,7 @@ POINT ClientToScreenPoint(HWND window, int x, int y) {
 }
 
 bool SaveWindowPicture(HWND window, const std::wstring& path) {
-    static ULONG_PTR token = 0;
-    if (!token) {
-        GdiplusStartupInputFlat input{1, nullptr, FALSE, FALSE};
-        if (GdiplusStartup(&token, &input, nullptr) != 0) return false;
-    }
+    if (!StartGdiPlus()) return false;
     RECT r{};
     GetWindowRect(window, &r);
     int w = r.right - r.left, h = r.bottom - r.top;
