@@ -96,3 +96,7 @@ int Utf8ToUtf16(const uint8_t* bytes, size_t byteCount, std::wstring* out, size_
     if (unitCount) *unitCount = count;
     return Utf8Ok;
 }
+
+bool CommandLineHas(const std::wstring& commandLine, const wchar_t* switchText) {
+    return commandLine.find(switchText) != std::wstring::npos;
+}

@@ -26,3 +26,6 @@ enum Utf8Result {
 // Decodes UTF-8 (sequences of one to six bytes) into one UTF-16 unit per code point.
 // With no output, only the unit count is produced. No surrogate pairs are formed.
 int Utf8ToUtf16(const uint8_t* bytes, size_t byteCount, std::wstring* out, size_t* unitCount);
+
+// The case-sensitive substring checks the programs make on their raw command line.
+bool CommandLineHas(const std::wstring& commandLine, const wchar_t* switchText);

@@ -42,6 +42,7 @@ class MenuItem {
 class PopupMenu {
   public:
     MenuItem& Root() { return root_; }
+    const MenuItem& Root() const { return root_; }
     // Shows the menu at a screen point, owned by the window; a chosen item is clicked.
     void Popup(HWND owner, int x, int y);
     // Clicks the item with this command; false when no item has it.

@@ -1,4 +1,4 @@
-#include "device_backend.h"
+#include "device/device_backend.h"
 
 #include <cwchar>
 

@@ -1,6 +1,6 @@
-#include "device_notifications.h"
+#include "device/device_notifications.h"
 
-#include "device_backend.h"
+#include "device/device_backend.h"
 #include "simulated_device.h"
 
 #include <dbt.h>

@@ -1,7 +1,7 @@
 #pragma once
 // The device's microphone through the multimedia device interface and the older mixer
 // interface, the audio service's restart, and the capture endpoint's listen property.
-#include "device_backend.h"
+#include "device/device_backend.h"
 
 #include <cstdint>
 #include <memory>

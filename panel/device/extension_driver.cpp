@@ -1,6 +1,6 @@
-#include "extension_driver.h"
+#include "device/extension_driver.h"
 
-#include "device_backend.h"
+#include "device/device_backend.h"
 #include "text_format.h"
 
 #include <winioctl.h>

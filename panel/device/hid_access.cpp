@@ -1,6 +1,6 @@
-#include "hid_access.h"
+#include "device/hid_access.h"
 
-#include "hid_reports.h"
+#include "device/hid_reports.h"
 
 HidHandle OpenHidDevice(uint16_t vid, uint16_t pid) {
     DeviceBackend& backend = Backend();

@@ -1,6 +1,6 @@
 #pragma once
 // Register and pin access over the device's HID interface. The caller owns the handle.
-#include "device_backend.h"
+#include "device/device_backend.h"
 
 #include <cstdint>
 #include <memory>

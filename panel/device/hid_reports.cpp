@@ -1,4 +1,4 @@
-#include "hid_reports.h"
+#include "device/hid_reports.h"
 
 namespace {
 std::vector<uint8_t> Report(size_t length, uint8_t b2, uint8_t b3, uint8_t b4) {

@@ -1,4 +1,4 @@
-#include "platform_backend.h"
+#include "device/platform_backend.h"
 
 namespace {
 class PlatformDeviceBackend : public DeviceBackend {

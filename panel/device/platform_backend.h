@@ -1,6 +1,6 @@
 #pragma once
 // The pieces of the platform's back end, one file per kind of device access.
-#include "device_backend.h"
+#include "device/device_backend.h"
 
 std::vector<std::wstring> PlatformHidInterfacePaths();
 std::unique_ptr<HidDevice> PlatformOpenHidPath(const std::wstring& path);

@@ -1,6 +1,6 @@
 // The platform's capture devices and endpoints: the sound-capture list for the device's
 // description, the multimedia device interface for its endpoint, volume, mute and gain.
-#include "platform_backend.h"
+#include "device/platform_backend.h"
 
 #include "win_handles.h"
 

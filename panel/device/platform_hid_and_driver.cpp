@@ -1,5 +1,5 @@
 // The platform's HID interfaces and the extension driver's control device.
-#include "platform_backend.h"
+#include "device/platform_backend.h"
 
 #include "win_handles.h"
 

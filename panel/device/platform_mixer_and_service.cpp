@@ -1,5 +1,5 @@
 // The older mixer interface for the microphone controls, and the platform's audio service.
-#include "platform_backend.h"
+#include "device/platform_backend.h"
 
 #include "win_handles.h"
 

@@ -1,5 +1,5 @@
 // The device operations' view of the simulated 42xx device.
-#include "device_backend.h"
+#include "device/device_backend.h"
 
 #include "simulated_device.h"
 #include "simulated_device_list.h"

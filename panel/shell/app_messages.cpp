@@ -1,4 +1,4 @@
-#include "app_messages.h"
+#include "shell/app_messages.h"
 
 void BroadcastAppMessage(UINT message, UINT timeoutMs) {
     if (message == 0) return;

@@ -1,14 +1,13 @@
-#include "audio_main_form.h"
+#include "shell/audio_main_form.h"
 
 #include "application.h"
 #include "debug_output.h"
-#include "device_library.h"
+#include "device/device_library.h"
 #include "exception.h"
 #include "int_conversions.h"
-#include "extension_driver.h"
-#include "label.h"
-#include "panel_role.h"
-#include "platform_code.h"
+#include "device/extension_driver.h"
+#include "text_helpers.h"
+#include "shell/platform_code.h"
 #include "text_format.h"
 
 #include <windows.h>
@@ -54,19 +53,20 @@ TAudioMainForm::TAudioMainForm()
 
     RegisterMessages();
     LoadConfiguration();
-    CreateDesign();
-    InitFeatureMembers();
+    m_View.CreateDesign();
+    m_View.OnCloseClick = [this] { CloseImageClick(); };
+    m_View.OnMinimizeClick = [this] { MinimizeImageClick(); };
+    m_View.OnLanguageApplied = [this] { CaptionMenus(); };
     ReadFeatureKeys();
-    ChooseSkinAndLanguage();
     LoadIcons();
     BuildMenus();
-    LoadLanguageTexts();
+    m_View.LoadLanguageTexts();
     ReadRequiredSwitches();
-    LoadAndApplySkin();
+    m_View.LoadAndApplySkin();
     SearchDevice();
-    InitEffectModel();
-    if (m_bDevicePresent) PrepareDevice();
-    ApplyVirtualSurroundDefaults();
+    m_Features.effects.InitEffectModel();
+    if (m_Device.m_bDevicePresent) PrepareDevice();
+    m_Features.surround.ApplyDefaults();
     DriverEffectApplyRequest(1);
     m_Notifications.Register(Handle());
     m_pCaptureEndpoint.reset();
@@ -120,11 +120,18 @@ void TAudioMainForm::LoadIcons() {
     SetCaption(Application().Title());
 }
 
+// The keys the features and the view read, and the skin and language chosen for this user.
 void TAudioMainForm::ReadFeatureKeys() {
     m_iOldVersion = ReadConfigInt(ConfigFilePath(), L"Version", L"OldVersion");
     m_iDefaultIni = ReadConfigInt(ConfigFilePath(), L"Version", L"DefaultIni");
     std::wstring monitor = ReadConfigText(ConfigFilePath(), L"Mic", L"Monitor");
-    m_iMonitorMode = monitor.empty() ? 1 : LeadingDigitsToInt(monitor);
+    m_Features.microphone.SetMonitorMode(monitor.empty() ? 1 : LeadingDigitsToInt(monitor));
+    ViewSettings settings;
+    settings.appFolder = m_strAppFolder;
+    settings.config = &m_AppFolderPath;
+    settings.oldVersion = m_iOldVersion != 0;
+    settings.bee = ReadConfigInt(ConfigFilePath(), L"Version", L"Bee");
+    m_View.ChooseSkinAndLanguage(settings);
 }
 
 void TAudioMainForm::BuildMenus() {
@@ -135,9 +142,14 @@ void TAudioMainForm::BuildMenus() {
     ModeMenu = &root.Add(L"Plugin", L"ModeMenu");
     CloseMenu = &root.Add(L"Close", L"CloseMenu");
     CloseMenu->OnClick = [this](MenuItem&) { CloseMenuClick(); };
-    BuildLanguageAndSkinMenus();
+    m_View.BuildLanguageAndSkinMenus(*LanguageMenu, *SkinMenu);
     BuildPluginMenu();
     ModeMenu->Visible = m_iPluginCount > 0;
+}
+
+void TAudioMainForm::CaptionMenus() {
+    if (CloseMenu) CloseMenu->Caption = m_View.MenuCaption(L"LabelClose", L"Close");
+    if (ModeMenu) ModeMenu->Caption = m_View.MenuCaption(L"LabelPlugin", L"Plugin");
 }
 
 // Both keys are required: a missing or non-numeric value ends the start with the
@@ -145,32 +157,36 @@ void TAudioMainForm::BuildMenus() {
 void TAudioMainForm::ReadRequiredSwitches() {
     m_iRegionCut = StrToInt(ReadConfigText(ConfigFilePath(), L"Skin", L"RegionCut"));
     m_iSimpleEnable = StrToInt(ReadConfigText(ConfigFilePath(), L"Simple", L"Enable"));
+    m_View.SetRegionCut(m_iRegionCut != 0);
 }
 
 void TAudioMainForm::FinishCreation() {
-    ShowPage(1);
-    ApplyPageVisibility(CurrentPage);
-    m_bNoLastProfile = !LoadLastProfile();
+    m_View.ShowPage(kPageEQ);
+    m_bNoLastProfile = !m_Features.profiles.LoadLastProfile();
     if (m_bNoLastProfile) {
         RefreshMicSettings();
-        GetEEPROMData();
+        m_Features.effects.GetEEPROMData();
     }
-    if (m_bDevicePresent) InitLed();
+    if (m_Device.m_bDevicePresent) m_Features.lighting.InitLed();
     m_iActivationCount = 0;
+}
+
+void TAudioMainForm::RefreshMicSettings() {
+    m_Features.microphone.RefreshENC();
+    m_View.RefreshStates();
 }
 
 // The mouse hook of the sliders and speakers sees every message before its window does.
 void TAudioMainForm::FormCreate() {
-    if (m_bBound) Application().OnMessage = [this](MSG& msg) { return HookMessage(msg); };
+    if (m_bBound) Application().OnMessage = [this](MSG& msg) { return m_View.HookMessage(msg); };
     WriteDebugText(L"FormCreate");
 }
 
 void TAudioMainForm::FormDestroy() {
     if (!m_bBound) return;
     m_Notifications.Unregister();
-    SaveLastProfile();
-    CloseBeePlayer();
-    ResetDeviceEffects();
+    m_Features.profiles.SaveLastProfile();
+    m_Features.effects.ResetDeviceEffects();
     m_hDevice.reset();
     Timer1.SetEnabled(false);
 }
@@ -183,6 +199,10 @@ void TAudioMainForm::FormActivate() {
         WriteDebugText(L"-serviceboot");
         PostMessageW(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     }
+}
+
+void TAudioMainForm::FormMouseDown(const MouseEvent& event) {
+    m_View.FormMouseDown(event);
 }
 
 bool TAudioMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -208,15 +228,26 @@ bool TAudioMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& re
 }
 
 std::wstring TAudioMainForm::InspectExtra() const {
-    const wchar_t* state = m_strDeviceStateKey.c_str();
+    const EffectModel& effects = m_Features.effects;
+    const Microphone& microphone = m_Features.microphone;
+    const VirtualSurround& surround = m_Features.surround;
     std::wstring out = FormatText(
-        L"state deviceText=%s present=%d sync=%d vid=%04X pid=%04X hid=%d timer1=%d activations=%d "
-        L"endpointReady=%d page=%d platform=%d plugins=%d deviceIn=%d deviceOut=%d eq=%d preset=%d effect=%d "
-        L"micValue=%d encLevel=%d led=%d skin=%s language=%s resolution=%s\n",
-        state, m_bDevicePresent ? 1 : 0, m_bSync ? 1 : 0, m_wVid, m_wPid, m_hDevice ? 1 : 0, Timer1.Enabled() ? 1 : 0,
-        m_iActivationCount, m_bEndpointReady ? 1 : 0, CurrentPage, m_iPlatform, m_iPluginCount, m_bDeviceIn ? 1 : 0,
-        m_bDeviceOut ? 1 : 0, m_bEQEnable ? 1 : 0, m_iCurrentPreset, m_iCurrentEffect, m_iMicVolume, m_iENCLevel,
-        m_bLedOn ? 1 : 0, m_strSkinName, m_strLanguageName, m_strResolutionFolder);
+        L"state deviceText=%s present=%d sync=%d vid=%04X pid=%04X hid=%d timer1=%d "
+        L"activations=%d endpointReady=%d page=%d platform=%d plugins=%d deviceIn=%d "
+        L"deviceOut=%d eq=%d 3d=%d fbm=%d preset=%d effect=%d alphaLink=%d betaLink=%d "
+        L"micValue=%d boost=%d mute=%d monitor=%d enc=%d encLevel=%d surround=%d motion=%d "
+        L"led=%d skin=%s language=%s resolution=%s\n",
+        m_View.DeviceStateKey(), m_Device.m_bDevicePresent ? 1 : 0, effects.Sync() ? 1 : 0,
+        m_Device.m_wVid, m_Device.m_wPid, m_hDevice ? 1 : 0, Timer1.Enabled() ? 1 : 0,
+        m_iActivationCount, m_bEndpointReady ? 1 : 0, m_View.CurrentPage(), m_iPlatform,
+        m_iPluginCount, m_Device.m_bDevicePresent ? 1 : 0, m_Device.m_bDevicePresent ? 1 : 0,
+        effects.EQEnable() ? 1 : 0, effects.Enable3D() ? 1 : 0, effects.FBM() ? 1 : 0,
+        effects.CurrentPreset(), effects.CurrentEffect(), effects.LinkMode(Link3D::Alpha),
+        effects.LinkMode(Link3D::Beta), microphone.MicVolume(), microphone.MicBoost() ? 1 : 0,
+        microphone.MicMute() ? 1 : 0, microphone.MicMonitor() ? 1 : 0,
+        microphone.ENCEnable() ? 1 : 0, microphone.ENCLevel(), surround.Enable7ch1() ? 1 : 0,
+        static_cast<int>(surround.Motion()), m_Features.lighting.LedOn() ? 1 : 0,
+        m_View.SkinName(), m_View.LanguageName(), m_View.ResolutionFolder());
     if (CTrayIcon)
         out += FormatText(L"tray visible=%d shown=%d hint=%s\n", CTrayIcon->Visible() ? 1 : 0,
                           CTrayIcon->Shown() ? 1 : 0, CTrayIcon->Hint());
@@ -230,6 +261,6 @@ std::wstring TAudioMainForm::InspectExtra() const {
                 describe(*child, childPath);
             }
         };
-    describe(const_cast<PopupMenu&>(m_TrayMenu).Root(), L"");
+    describe(m_TrayMenu.Root(), L"");
     return out;
 }

@@ -1,13 +1,11 @@
 // The active device: found at creation, on device-interface arrivals and every two
 // seconds while it is not usable; lost on the removal of its HID interface.
-#include "audio_main_form.h"
+#include "shell/audio_main_form.h"
 
 #include "application.h"
 #include "debug_output.h"
-#include "device_library.h"
-#include "extension_driver.h"
-#include "label.h"
-#include "language_texts.h"
+#include "device/device_library.h"
+#include "device/extension_driver.h"
 
 #include <dbt.h>
 
@@ -22,8 +20,8 @@ void TAudioMainForm::SearchDevice() {
     if (!FindActiveDevice(m_AppFolderPath.SourceFolderFullPath, &hardwareId))
         FindActiveDevice(m_AppFolderPath.SourceFolderFullPath, &hardwareId);
     VidPid ids = ParseVidPid(hardwareId);
-    m_wVid = ids.vid;
-    m_wPid = ids.pid;
+    m_Device.m_wVid = ids.vid;
+    m_Device.m_wPid = ids.pid;
     SelectActiveDevice(ids);
     ShowDeviceState(CheckDevice(ids, &m_hDevice));
 }
@@ -33,35 +31,29 @@ void TAudioMainForm::SearchDevice() {
 void TAudioMainForm::PrepareDevice() {
     DriverStatusRequest();
     dlltr::SetVirtual7ch1_OnOff(0);
-    SwitchVirtualSurroundOff(false);
+    m_Features.surround.SwitchOff(false);
     DriverParameterRequest(0, 0);
-    EmptyMicLevelBar();
+    m_Features.microphone.StopLevelMeter();
     PrepareEndpoint();
 }
 
 void TAudioMainForm::PrepareEndpoint() {
     if (m_bEndpointReady) return;
-    m_pCaptureEndpoint = FindCaptureEndpoint(m_wVid, m_wPid);
+    m_pCaptureEndpoint = FindCaptureEndpoint(m_Device.m_wVid, m_Device.m_wPid);
     if (m_pCaptureEndpoint || m_iPlatform != 6) {
-        StartMicLevelCapture();
-        StopMicLevelCaptureUnlessShown();
+        m_Features.microphone.StartLevelMeter();
+        if (m_View.CurrentPage() != kPageMic) m_Features.microphone.StopLevelMeter();
         m_bEndpointReady = true;
     }
 }
 
 void TAudioMainForm::ShowDeviceState(DeviceState state) {
-    m_strDeviceStateKey = state == DeviceState::Usable             ? L"LabelActive"
-                          : state == DeviceState::HidWithoutDriver ? L"LabelUnDriver"
-                                                                   : L"LabelUnactive";
-    m_bDevicePresent = state == DeviceState::Usable;
-    if (const TextItem* text = m_Texts.Find(m_strDeviceStateKey); text && DeviceActiveLabel)
-        DeviceActiveLabel->SetCaption(text->Text);
-    m_bSync = m_bDevicePresent;
-    m_bDeviceIn = m_bDevicePresent;
-    ToggleImageButton(54, m_bDeviceIn);
-    m_bDeviceOut = m_bDevicePresent;
-    ToggleImageButton(55, m_bDeviceOut);
-    if (!m_bDevicePresent) Timer1.SetEnabled(true);
+    m_Device.m_bDevicePresent = state == DeviceState::Usable;
+    m_Features.effects.DeviceUsable(m_Device.m_bDevicePresent);
+    m_View.ShowDeviceState(state == DeviceState::Usable             ? L"LabelActive"
+                           : state == DeviceState::HidWithoutDriver ? L"LabelUnDriver"
+                                                                    : L"LabelUnactive");
+    if (!m_Device.m_bDevicePresent) Timer1.SetEnabled(true);
 }
 
 void TAudioMainForm::OnDeviceChange(WPARAM event, LPARAM data) {
@@ -83,31 +75,31 @@ void TAudioMainForm::DeviceArrival() {
     WriteDebugText(L"DeviceArrival1");
     Sleep(100);
     PrepareEndpoint();
-    MicMonitoringOff();
-    EmptyMicLevelBar();
+    m_Features.microphone.MonitoringOff();
+    m_Features.microphone.StopLevelMeter();
     // The device found at creation is still attached: another device arrived.
     if (m_hDevice) return;
     std::wstring hardwareId;
     if (!FindActiveDevice(m_AppFolderPath.SourceFolderFullPath, &hardwareId)) return;
     VidPid ids = ParseVidPid(hardwareId);
-    m_wVid = ids.vid;
-    m_wPid = ids.pid;
+    m_Device.m_wVid = ids.vid;
+    m_Device.m_wPid = ids.pid;
     Sleep(100);
     SelectActiveDevice(ids);
     RecheckDevice(true);
-    if (!m_bDevicePresent) return;
+    if (!m_Device.m_bDevicePresent) return;
 
     Sleep(100);
-    ResendLedSwitch();
+    m_Features.lighting.ResendLedSwitch();
     m_pCaptureEndpoint.reset();
-    RefreshShownMicPage();
-    if (m_bReadEEPROMData) {
+    if (m_View.CurrentPage() == kPageMic) m_Features.microphone.StartLevelMeter();
+    if (m_Features.effects.ReadEEPROMData()) {
         Sleep(100);
         Application().ProcessMessages();
-        int result = GetEEPROMData();
+        int result = m_Features.effects.GetEEPROMData();
         DebugPrint(L"***** m_bReadEEPROMData = TRUE, GetEEPROMData, relt = %d *****", result);
         for (int retry = 0; retry < 2 && result != 0; ++retry)
-            result = GetEEPROMData();
+            result = m_Features.effects.GetEEPROMData();
     }
     ActivationSteps();
 }
@@ -115,17 +107,17 @@ void TAudioMainForm::DeviceArrival() {
 // The found device's HID interface is opened only to see that it is there; then the driver
 // decides whether the device can be used.
 void TAudioMainForm::RecheckDevice(bool pauseBeforeDriverCheck) {
-    HidHandle hid = OpenHidDevice(m_wVid, m_wPid);
+    HidHandle hid = OpenHidDevice(m_Device.m_wVid, m_Device.m_wPid);
     if (!hid) {
         ShowDeviceState(DeviceState::NoHid);
     } else {
         hid.reset();
         if (pauseBeforeDriverCheck) Sleep(100);
-        ShowDeviceState(ExtensionDriverPresent(m_wVid, m_wPid) == 0
+        ShowDeviceState(ExtensionDriverPresent(m_Device.m_wVid, m_Device.m_wPid) == 0
                             ? DeviceState::Usable
                             : DeviceState::HidWithoutDriver);
     }
-    RefreshPageDisplay();
+    m_View.RefreshStates();
 }
 
 // What every activation ends with, at an arrival and at a timer tick.
@@ -136,9 +128,9 @@ void TAudioMainForm::ActivationSteps() {
         Sleep(100);
         dlltr::SetVirtual7ch1_OnOff(0);
     }
-    SwitchVirtualSurroundOff(true);
+    m_Features.surround.SwitchOff(true);
     DriverParameterRequest(0, 0);
-    if (++m_iActivationCount == 1) InitLed();
+    if (++m_iActivationCount == 1) m_Features.lighting.InitLed();
 }
 
 void TAudioMainForm::Timer1Timer() {
@@ -147,18 +139,18 @@ void TAudioMainForm::Timer1Timer() {
     std::wstring hardwareId;
     if (!FindActiveDevice(m_AppFolderPath.SourceFolderFullPath, &hardwareId)) return;
     VidPid ids = ParseVidPid(hardwareId);
-    m_wVid = ids.vid;
-    m_wPid = ids.pid;
+    m_Device.m_wVid = ids.vid;
+    m_Device.m_wPid = ids.pid;
     SelectActiveDevice(ids);
     Sleep(100);
     RecheckDevice(false);
-    if (!m_bDevicePresent) return;
+    if (!m_Device.m_bDevicePresent) return;
 
     Sleep(100);
     PrepareEndpoint();
-    MicMonitoringOff();
-    EmptyMicLevelBar();
-    ResendLedSwitch();
+    m_Features.microphone.MonitoringOff();
+    m_Features.microphone.StopLevelMeter();
+    m_Features.lighting.ResendLedSwitch();
     m_pCaptureEndpoint.reset();
     ActivationSteps();
     Timer1.SetEnabled(false);
@@ -168,22 +160,18 @@ void TAudioMainForm::Timer1Timer() {
 // leaves the active device and its open handle alone.
 void TAudioMainForm::DeviceRemoval(const std::wstring& interfacePath) {
     VidPid removed = ParseVidPid(interfacePath);
-    if (removed.vid != m_wVid || removed.pid != m_wPid) return;
-    m_strDeviceStateKey = L"LabelUnactive";
-    if (const TextItem* text = m_Texts.Find(m_strDeviceStateKey); text && DeviceActiveLabel)
-        DeviceActiveLabel->SetCaption(text->Text);
-    m_bDevicePresent = m_bSync = m_bEndpointReady = false;
-    m_bDeviceIn = false;
-    ToggleImageButton(54, m_bDeviceIn);
-    m_bDeviceOut = false;
-    ToggleImageButton(55, m_bDeviceOut);
-    ClearEffectState();
-    RefreshPageDisplay();
+    if (removed.vid != m_Device.m_wVid || removed.pid != m_Device.m_wPid) return;
+    m_Device.m_bDevicePresent = false;
+    m_bEndpointReady = false;
+    m_Features.effects.DeviceUsable(false);
+    m_Features.effects.ClearEffectState();
+    m_Features.surround.ClearState();
+    m_View.ShowDeviceState(L"LabelUnactive");
     if (m_hDevice) {
         m_hDevice.reset();
         m_pCaptureEndpoint.reset();
-        ForgetMicCapture();
-        CloseLedWorker();
+        m_Features.microphone.ForgetCapture();
+        m_Features.lighting.CloseLedWorker();
         m_iActivationCount = 0;
     }
 }

@@ -1,14 +1,14 @@
-#include "entry_point.h"
+#include "shell/entry_point.h"
 
-#include "about_form.h"
+#include "ui/about_form.h"
 #include "app_config.h"
 #include "application.h"
-#include "audio_main_form.h"
+#include "shell/audio_main_form.h"
 #include "debug_output.h"
-#include "led_form.h"
-#include "panel_role.h"
+#include "ui/led_form.h"
+#include "shell/panel_role.h"
 #include "service_control.h"
-#include "simple_form.h"
+#include "ui/simple_form.h"
 
 #include <windows.h>
 #include <shellapi.h>

@@ -1,4 +1,4 @@
-#include "entry_point.h"
+#include "shell/entry_point.h"
 
 #include <windows.h>
 

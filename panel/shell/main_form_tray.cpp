@@ -1,8 +1,8 @@
 // The main window's tray icon and pop-up menu, its window buttons, and the plug-in menu
 // that starts the package's additional programs.
-#include "audio_main_form.h"
+#include "shell/audio_main_form.h"
 
-#include "app_messages.h"
+#include "shell/app_messages.h"
 #include "application.h"
 #include "debug_output.h"
 

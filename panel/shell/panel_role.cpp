@@ -1,4 +1,4 @@
-#include "panel_role.h"
+#include "shell/panel_role.h"
 
 #include "debug_output.h"
 
@@ -22,8 +22,4 @@ PanelRole ChoosePanelRole(const std::vector<std::wstring>& params) {
             return PanelRole::Running;
     }
     return PanelRole::RelayNoSwitch;
-}
-
-bool CommandLineHas(const std::wstring& commandLine, const wchar_t* switchText) {
-    return commandLine.find(switchText) != std::wstring::npos;
 }

@@ -16,6 +16,3 @@ const unsigned kServiceCodeNoSwitch = 193;
 // params[0] is the executable's path. The first parameter, in order, that is one of the
 // switches (compared lower-cased and whole) decides. Each lower-cased parameter is logged.
 PanelRole ChoosePanelRole(const std::vector<std::wstring>& params);
-
-// The case-sensitive substring checks made on the raw command line after start.
-bool CommandLineHas(const std::wstring& commandLine, const wchar_t* switchText);

@@ -1,4 +1,4 @@
-#include "platform_code.h"
+#include "shell/platform_code.h"
 
 int PlatformCodeFor(unsigned platformId, unsigned major, unsigned minor) {
     if (platformId == kPlatformWindows9x && major == 4) {

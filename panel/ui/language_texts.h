@@ -2,7 +2,8 @@
 // A language file: for each text key the words, two colours, the font and optionally the
 // label's geometry and page; and the global defaults of section GlobalFont.
 // Platform-neutral: the values come through a ProfileReader.
-#include "profile_reader.h"
+#include "ui/language_keys.h"
+#include "ui/profile_reader.h"
 
 #include <cstdint>
 #include <string>
@@ -28,16 +29,6 @@ struct TextItem {
     bool HasWidth = false;
     bool HasHeight = false;
 };
-
-struct LanguageKey {
-    const wchar_t* section;
-    const wchar_t* name;
-    const wchar_t* control; // the label (or menu item) it feeds; empty for message texts
-    int defaultPage;
-};
-
-// The 80 text keys in reading order (GlobalFont's four are read separately).
-const std::vector<LanguageKey>& LanguageKeys();
 
 struct LanguageTexts {
     std::vector<TextItem> items; // parallel to LanguageKeys()

@@ -1,3 +1,3 @@
-#include "led_form.h"
+#include "ui/led_form.h"
 
 TLEDForm::TLEDForm() : Form({L"TLEDForm", L"LED", 420, 300, false}) {}

@@ -1,4 +1,4 @@
-#include "region_block.h"
+#include "ui/region_block.h"
 
 namespace {
 uint32_t Uint32At(const uint8_t* data, size_t offset) {

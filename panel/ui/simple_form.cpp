@@ -1,7 +1,7 @@
-#include "simple_form.h"
+#include "ui/simple_form.h"
 
 #include "application.h"
-#include "panel_role.h"
+#include "text_helpers.h"
 #include "text_format.h"
 #include "version_info.h"
 

@@ -1,9 +1,9 @@
-#include "skin_files.h"
+#include "ui/skin_files.h"
 
 #include "debug_output.h"
 #include "form.h"
 #include "label.h"
-#include "region_block.h"
+#include "ui/region_block.h"
 #include "version_info.h"
 #include "win_handles.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // The platform side of skins and languages: files read with the profile reader, folder
 // lists for the menus, the per-user choice, and the window's region file.
-#include "language_texts.h"
-#include "profile_reader.h"
+#include "ui/language_texts.h"
+#include "ui/profile_reader.h"
 
 #include <cstdint>
 #include <string>

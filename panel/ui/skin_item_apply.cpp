@@ -1,4 +1,4 @@
-#include "skin_item_apply.h"
+#include "ui/skin_item_apply.h"
 
 #include "debug_output.h"
 #include "image.h"

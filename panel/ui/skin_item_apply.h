@@ -1,6 +1,6 @@
 #pragma once
 // How one skin item reaches one picture control, and the names the skin menu gives.
-#include "skin_settings.h"
+#include "ui/skin_settings.h"
 
 #include <string>
 

@@ -2,7 +2,8 @@
 // A skin's layout file: one item per image key (picture, geometry, page), the slider and
 // speaker-circle geometry, the bevel switches, the lighting page's settings and swatches.
 // Platform-neutral: the values come through a ProfileReader.
-#include "profile_reader.h"
+#include "ui/profile_reader.h"
+#include "ui/skin_keys.h"
 
 #include <array>
 #include <cstdint>
@@ -21,20 +22,6 @@ struct SkinItem {
     bool HasWidth = false;
     bool HasHeight = false;
 };
-
-enum class SkinKeyKind { Image, Geometry, Bevel, Led, Shape, Ignored };
-
-struct SkinKey {
-    const wchar_t* section;
-    const wchar_t* name;
-    SkinKeyKind kind;
-    int defaultPage; // the section's page; 0 for Main, About and the six bar-down keys
-};
-
-// The 232 keys in the order they are read.
-const std::vector<SkinKey>& SkinKeys();
-// The index of a key in SkinKeys(), or -1. Sections matter: "LogoImage" is in Main and About.
-int SkinKeyIndex(const std::wstring& section, const std::wstring& name);
 
 struct SkinGeometry {
     int EqSliderTop = 0;

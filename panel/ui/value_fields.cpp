@@ -1,4 +1,4 @@
-#include "value_fields.h"
+#include "ui/value_fields.h"
 
 #include <algorithm>
 #include <climits>

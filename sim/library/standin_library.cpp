@@ -1,7 +1,7 @@
 // Stand-in for the maker's device library: the entry points the panel binds, acting on the
 // simulated 42xx device. It answers only when the simulator was asked for
 // (TRV42XX_SIMULATOR=1); otherwise every call reports that no device is attached.
-#include "device_library_entries.h"
+#include "device_library_api.h"
 #include "simulated_device.h"
 
 #include <windows.h>
@@ -12,6 +12,12 @@
 #include <string>
 
 #define TRV_EXPORT extern "C" __declspec(dllexport)
+
+// Every export is declared from the panel's list first, so a definition below whose
+// parameters differ from it does not compile.
+#define TRV_DECLARE_EXPORT(name, parameters, arguments) TRV_EXPORT int WINAPI DLLTR_##name parameters;
+TRV_DEVICE_LIBRARY_ENTRIES(TRV_DECLARE_EXPORT)
+#undef TRV_DECLARE_EXPORT
 
 namespace {
 
@@ -129,11 +135,12 @@ TRV_EXPORT int WINAPI DLLTR_SetVirtual7ch1_OnOff(int on) {
                 });
 }
 
-TRV_EXPORT int WINAPI DLLTR_SetVirtual7ch1(const uint8_t* parameters) {
+TRV_EXPORT int WINAPI DLLTR_SetVirtual7ch1(VIRTUAL_7CH1_PARAMETERS* parameters) {
     if (!parameters) return kBadArgument;
-    return Call(eSetVirtual7ch1, L"DLLTR_SetVirtual7ch1", SimulatedDevice::Hex(parameters, 68),
+    const auto* bytes = reinterpret_cast<const uint8_t*>(parameters);
+    return Call(eSetVirtual7ch1, L"DLLTR_SetVirtual7ch1", SimulatedDevice::Hex(bytes, 68),
                 true, [&](State& s) {
-                    std::memcpy(s.virtual71Parameters, parameters, sizeof s.virtual71Parameters);
+                    std::memcpy(s.virtual71Parameters, bytes, sizeof s.virtual71Parameters);
                     return static_cast<int>(kOk);
                 });
 }
@@ -180,7 +187,7 @@ TRV_EXPORT int WINAPI DLLTR_Is3D_Enable_ById(int* state, uint8_t index) {
     });
 }
 
-TRV_EXPORT int WINAPI DLLTR_SetEnc_Parameters(const uint8_t* block) {
+TRV_EXPORT int WINAPI DLLTR_SetEnc_Parameters(uint8_t* block) {
     if (!block) return kBadArgument;
     return Call(eSetEnc_Parameters, L"DLLTR_SetEnc_Parameters", SimulatedDevice::Hex(block, 16),
                 true, [&](State& s) {

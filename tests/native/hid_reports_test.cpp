@@ -1,4 +1,4 @@
-#include "hid_reports.h"
+#include "device/hid_reports.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A ProfileReader over INI text held in memory: "[Section]" lines and "Key=Value" lines, the
 // first of equal keys wins, a missing key reads as empty, as the platform's reader gives them.
-#include "profile_reader.h"
+#include "ui/profile_reader.h"
 
 #include <map>
 #include <memory>

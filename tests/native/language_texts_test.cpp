@@ -1,4 +1,4 @@
-#include "language_texts.h"
+#include "ui/language_texts.h"
 
 #include "debug_output.h"
 #include "ini_text_reader.h"

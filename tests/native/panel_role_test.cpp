@@ -1,5 +1,6 @@
 #include "debug_output.h"
-#include "panel_role.h"
+#include "shell/panel_role.h"
+#include "text_helpers.h"
 
 #include <gtest/gtest.h>
 

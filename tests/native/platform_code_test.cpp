@@ -1,4 +1,4 @@
-#include "platform_code.h"
+#include "shell/platform_code.h"
 
 #include <gtest/gtest.h>
 

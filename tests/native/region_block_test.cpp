@@ -1,4 +1,4 @@
-#include "region_block.h"
+#include "ui/region_block.h"
 
 #include "region_data.h"
 

@@ -1,4 +1,4 @@
-#include "skin_settings.h"
+#include "ui/skin_settings.h"
 
 #include "debug_output.h"
 #include "ini_text_reader.h"

@@ -1,4 +1,4 @@
-#include "vid_pid.h"
+#include "device/vid_pid.h"
 
 #include <gtest/gtest.h>
 

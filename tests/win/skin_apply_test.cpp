@@ -1,6 +1,6 @@
 #include "file_operations.h"
 #include "image.h"
-#include "skin_item_apply.h"
+#include "ui/skin_item_apply.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

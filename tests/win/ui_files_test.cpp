@@ -1,7 +1,7 @@
 // Skin and language files read through the platform: the profile reader, folder lists, the
 // per-user choice, and the product's staged skins and languages.
-#include "skin_files.h"
-#include "skin_settings.h"
+#include "ui/skin_files.h"
+#include "ui/skin_settings.h"
 
 #include "debug_output.h"
 #include "test_support.h"

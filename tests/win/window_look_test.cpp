@@ -1,5 +1,5 @@
 // The window's outline from a region file and the labels' texts, on real windows.
-#include "skin_files.h"
+#include "ui/skin_files.h"
 
 #include "debug_output.h"
 #include "form.h"

@@ -7,7 +7,7 @@
 //   <source folder>/<Folder>.txt    the texts of one language (UTF-8); the name is its folder's
 // Texts are measured with the font files given for each face, so that labels are centred where
 // the layout asks for it and a text too long for its place stops the build.
-#include "language_keys.h"
+#include "text_keys.h"
 #include "source_text.h"
 #include "text_measure.h"
 
@@ -214,20 +214,19 @@ std::string MakeFile(const Language& language, const ResolutionClass& rc,
     // Each section once, in the order of first appearance: the profile reader sees only the
     // first of two sections with the same name.
     std::vector<std::string> sections;
-    for (size_t i = 0; i < kLanguageKeyCount; ++i)
-        if (std::find(sections.begin(), sections.end(), kLanguageKeys[i].section) == sections.end())
-            sections.push_back(kLanguageKeys[i].section);
+    for (const TextKey& key : TextKeys())
+        if (std::find(sections.begin(), sections.end(), key.section) == sections.end())
+            sections.push_back(key.section);
     for (const std::string& section : sections) {
         add("\r\n[" + section + "]\r\n");
-        for (size_t i = 0; i < kLanguageKeyCount; ++i) {
-            const LanguageKey& key = kLanguageKeys[i];
+        for (const TextKey& key : TextKeys()) {
             if (section != key.section) continue;
             const std::string id = Id(key.section, key.name);
             if (section == "GlobalFont") {
                 std::string value;
-                if (key.name == std::string("Font")) {
+                if (key.name == "Font") {
                     value = language.face;
-                } else if (key.name == std::string("FontSize")) {
+                } else if (key.name == "FontSize") {
                     value = std::to_string(FontSize(labelRole.size, language, rc.scale));
                 } else if (!ColourValue(global.count(key.name) ? global.at(key.name) : "", value)) {
                     Fail("labels.ini: [GlobalFont] " + std::string(key.name) + " needs #RRGGBB");
@@ -341,8 +340,8 @@ int main(int argc, char** argv) {
     if (!roles.count("label")) Fail("labels.ini: no role 'label' (it gives the global font size)");
     for (const auto& slot : slots) {
         bool known = false;
-        for (size_t i = 0; i < kLanguageKeyCount; ++i)
-            known = known || slot.first == Id(kLanguageKeys[i].section, kLanguageKeys[i].name);
+        for (const TextKey& key : TextKeys())
+            known = known || slot.first == Id(key.section, key.name);
         if (!known)
             Fail("labels.ini:" + std::to_string(slot.second.line) + ": unknown key " + slot.first);
     }
@@ -358,8 +357,8 @@ int main(int argc, char** argv) {
         if (!ReadLanguage(file, language)) continue;
         for (const auto& text : language.texts) {
             bool known = false;
-            for (size_t i = 0; i < kLanguageKeyCount; ++i)
-                known = known || text.first == Id(kLanguageKeys[i].section, kLanguageKeys[i].name);
+            for (const TextKey& key : TextKeys())
+                known = known || text.first == Id(key.section, key.name);
             if (!known) Fail(file.string() + ": unknown key " + text.first);
         }
         const auto font = fontFiles.find(language.face);

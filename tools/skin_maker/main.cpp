@@ -7,7 +7,7 @@
 //   <source folder>/templates/*.svg      one drawing per kind of control, with placeholders
 //   <source folder>/icons/*.svg          icons on a 24 x 24 grid
 //   <source folder>/layout.ini           the layout file at 1366x768, pictures named without size
-#include "skin_keys.h"
+#include "layout_keys.h"
 #include "source_text.h"
 #include "svg_template.h"
 
@@ -253,11 +253,12 @@ bool Number(const std::string& text, double& value) {
 }
 
 // One value of the layout source, turned into the value of the layout file for one class.
-bool LayoutValue(const SkinKey& key, const std::string& source, double scale,
+bool LayoutValue(const LayoutKey& key, const std::string& source, double scale,
                  const std::map<std::string, const Picture*>& pictures,
                  const std::string& folderPrefix, std::string& out, std::string& error) {
     out.clear();
-    if (source.empty() || key.kind == SkinKeyKind::Flag || key.kind == SkinKeyKind::Unused) {
+    if (source.empty() || key.kind == SkinKeyKind::Bevel || key.kind == SkinKeyKind::Led ||
+        key.kind == SkinKeyKind::Ignored) {
         out = source;
         return true;
     }
@@ -344,8 +345,8 @@ void WriteLayouts(const fs::path& layoutFile, const std::vector<Picture>& pictur
     for (const IniEntry& e : entries) {
         const std::string id = e.section + "/" + e.key;
         bool known = false;
-        for (size_t i = 0; i < kSkinKeyCount; ++i)
-            known = known || id == std::string(kSkinKeys[i].section) + "/" + kSkinKeys[i].name;
+        for (const LayoutKey& key : LayoutKeys())
+            known = known || id == key.section + "/" + key.name;
         if (!known)
             Fail(layoutFile.string() + ":" + std::to_string(e.line) + ": unknown key " + id);
         if (!source.emplace(id, &e).second)
@@ -369,14 +370,12 @@ void WriteLayouts(const fs::path& layoutFile, const std::vector<Picture>& pictur
                 << " screen class. Made at build time from package/skins/layout.ini.\r\n"
                 << "; Values: picture, left, top, width, height[, page].\r\n";
             std::vector<std::string> sections;
-            for (size_t i = 0; i < kSkinKeyCount; ++i)
-                if (std::find(sections.begin(), sections.end(), kSkinKeys[i].section) ==
-                    sections.end())
-                    sections.push_back(kSkinKeys[i].section);
+            for (const LayoutKey& key : LayoutKeys())
+                if (std::find(sections.begin(), sections.end(), key.section) == sections.end())
+                    sections.push_back(key.section);
             for (const std::string& section : sections) {
                 out << "\r\n[" << section << "]\r\n";
-                for (size_t i = 0; i < kSkinKeyCount; ++i) {
-                    const SkinKey& key = kSkinKeys[i];
+                for (const LayoutKey& key : LayoutKeys()) {
                     if (section != key.section) continue;
                     const std::string id = section + "/" + key.name;
                     const auto found = source.find(id);

@@ -1,4 +1,4 @@
-#include "endpoint_access.h"
+#include "device/endpoint_access.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "device_library.h"
+#include "device/device_library.h"
 #include "simulator_fixture.h"
 
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "endpoint_access.h"
+#include "device/endpoint_access.h"
 #include "simulator_fixture.h"
 #include "test_support.h"
 

@@ -1,4 +1,4 @@
-#include "extension_driver.h"
+#include "device/extension_driver.h"
 #include "simulator_fixture.h"
 
 TEST(ExtensionDriverCodes, AreTheControlCodesOfTheDriver) {

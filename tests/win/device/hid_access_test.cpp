@@ -1,4 +1,4 @@
-#include "hid_access.h"
+#include "device/hid_access.h"
 #include "simulator_fixture.h"
 
 class HidAccess : public SimulatedDeviceTest {};

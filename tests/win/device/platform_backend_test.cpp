@@ -1,11 +1,11 @@
 // The platform's back end under Wine, which has no 42xx device but HID interfaces, device
 // lists and perhaps capture devices of its own.
-#include "device_backend.h"
+#include "device/device_backend.h"
 #include "device_id_mgr.h"
 #include "device_search.h"
-#include "endpoint_access.h"
-#include "extension_driver.h"
-#include "hid_access.h"
+#include "device/endpoint_access.h"
+#include "device/extension_driver.h"
+#include "device/hid_access.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

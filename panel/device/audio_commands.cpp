@@ -1,6 +1,6 @@
-#include "audio_commands.h"
+#include "device/audio_commands.h"
 
-#include "device_library.h"
+#include "device/device_library.h"
 
 #include <cstring>
 

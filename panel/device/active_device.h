@@ -1,8 +1,8 @@
 #pragma once
 // Finding the attached device, making it the library's active device and checking whether
 // it can be used.
-#include "hid_access.h"
-#include "vid_pid.h"
+#include "device/hid_access.h"
+#include "device/vid_pid.h"
 
 #include <string>
 
@@ -11,6 +11,14 @@ extern const GUID kHidInterfaceClass;        // {4D1E55B2-F16F-11CF-88CB-0011110
 extern const wchar_t kDeviceSearchPattern[]; // "USB\VID_7A39&PID_42XX&REV_0100&MI_00"
 
 enum class DeviceState { Usable, HidWithoutDriver, NoHid };
+
+// The device the panel works with: its IDs and whether it can be used. The main window keeps
+// it up to date on arrival and removal; the features read it for every device operation.
+struct ActiveDevice {
+    uint16_t m_wVid = 0;
+    uint16_t m_wPid = 0;
+    bool m_bDevicePresent = false;
+};
 
 // Looks for a present device of the USB group of the configuration file in folder.
 bool FindActiveDevice(const std::wstring& configFolder, std::wstring* hardwareId);

@@ -1,11 +1,11 @@
-#include "active_device.h"
+#include "device/active_device.h"
 
 #include "app_config.h"
 #include "debug_output.h"
 #include "device_id_mgr.h"
-#include "device_library.h"
+#include "device/device_library.h"
 #include "device_search.h"
-#include "extension_driver.h"
+#include "device/extension_driver.h"
 
 const GUID kAudioInterfaceClass = {
     0x6994AD04, 0x93EF, 0x11D0, {0xA3, 0xCC, 0x00, 0xA0, 0xC9, 0x22, 0x31, 0x96}};

@@ -1,0 +1,7 @@
+#include "effects/profiles.h"
+
+bool Profiles::LoadLastProfile() {
+    return false;
+}
+
+void Profiles::SaveLastProfile() {}

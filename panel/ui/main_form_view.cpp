@@ -1,0 +1,279 @@
+// The controls of the table on the window, the pictures and colours that follow the states,
+// and the pages.
+#include "ui/main_form_view.h"
+
+#include "application.h"
+#include "check_box.h"
+#include "effects/panel_features.h"
+#include "form.h"
+#include "image.h"
+#include "label.h"
+#include "shape.h"
+#include "ui/skin_item_apply.h"
+
+namespace {
+
+const wchar_t* const kEffectPictures[] = {L"EffectPicNonImage", L"EffectPicTheaterImage",
+                                          L"EffectPicBathroomImage", L"EffectPicLivingroomImage",
+                                          L"EffectPicStoneGalleryImage"};
+const wchar_t* const kLinkPictures[2][3] = {
+    {L"D3AlphaIndepImage", L"D3AlphaDepImage", L"D3AlphaInvImage"},
+    {L"D3BetaIndepImage", L"D3BetaDepImage", L"D3BetaInvImage"}};
+const wchar_t* const kSidePictures[] = {L"MainLeftImage1", L"MainLeftImage2", L"MainLeftImage3",
+                                        L"MainLeftImage4"};
+
+bool Shown(const std::wstring& file) {
+    return !file.empty() && file != L"(null)";
+}
+
+} // namespace
+
+MainFormView::MainFormView(Form& form, PanelFeatures& features, const ActiveDevice& device)
+    : form_(form), features_(features), device_(device) {}
+
+MainFormView::~MainFormView() = default;
+
+void MainFormView::CreateDesign() {
+    for (const ControlSpec& spec : MainFormControls()) {
+        Control* control = nullptr;
+        switch (spec.kind) {
+        case ControlKind::Image:
+            control = &form_.Add<Image>(spec.name, spec.tag);
+            break;
+        case ControlKind::Label:
+            control = &form_.Add<Label>(spec.name, spec.tag);
+            break;
+        case ControlKind::Shape: {
+            Shape& shape = form_.Add<Shape>(spec.name, spec.tag);
+            if (spec.role == ControlRole::Bevel) {
+                shape.SetBounds({0, 0, 2, 16});
+                shape.SetBrushColor(0x372E2A);
+                shape.SetPenColor(0x372E2A);
+            }
+            control = &shape;
+            break;
+        }
+        }
+        control->SetVisible(false);
+        index_[control] = entries_.size();
+        entries_.push_back({&spec, control});
+    }
+    for (const Entry& entry : entries_)
+        Bind(entry);
+    DeviceActiveLabel = LabelNamed(L"DeviceActiveLabel");
+    BeeCheckBox = std::make_unique<CheckBox>(form_, L"BeeCheckBox", L"Bee");
+    ListenToDeviceCheckBox = std::make_unique<CheckBox>(form_, L"ListenToDeviceCheckBox", L"Listen");
+    ListenToDeviceCheckBox->SetEnabled(false);
+}
+
+// Every control answers through the handlers of its row; a label with nothing to press lets
+// the press through to the control beneath it.
+void MainFormView::Bind(const Entry& entry) {
+    Control& control = *entry.control;
+    switch (entry.spec->role) {
+    case ControlRole::WindowDrag:
+        control.OnMouseDown = [this](Control&, const MouseEvent& e) { FormMouseDown(e); };
+        return;
+    case ControlRole::Text:
+        control.SetEnabled(false);
+        return;
+    case ControlRole::Bevel:
+    case ControlRole::Swatch:
+    case ControlRole::LedPage:
+        return;
+    default:
+        control.OnMouseDown = [this](Control& c, const MouseEvent& e) { OnPress(c, e); };
+        control.OnMouseUp = [this](Control& c, const MouseEvent& e) { OnRelease(c, e); };
+        control.OnClick = [this](Control& c) { OnClick(c); };
+        return;
+    }
+}
+
+Image* MainFormView::ImageNamed(const std::wstring& name) const {
+    Control* c = form_.FindByName(name);
+    return c && c->Kind() == ControlKind::Image ? static_cast<Image*>(c) : nullptr;
+}
+
+Label* MainFormView::LabelNamed(const std::wstring& name) const {
+    Control* c = form_.FindByName(name);
+    return c && c->Kind() == ControlKind::Label ? static_cast<Label*>(c) : nullptr;
+}
+
+const MainFormView::Entry* MainFormView::EntryOf(const Control* control) const {
+    auto found = index_.find(control);
+    return found == index_.end() ? nullptr : &entries_[found->second];
+}
+
+const MainFormView::Entry* MainFormView::EntryNamed(const wchar_t* name) const {
+    if (!name) return nullptr;
+    return EntryOf(form_.FindByName(name));
+}
+
+bool MainFormView::IsDown(const Entry& entry) const {
+    const ControlSpec& spec = *entry.spec;
+    if (spec.role == ControlRole::PressButton) return pressed_ == entry.control;
+    return spec.isDown && spec.isDown(*this, spec.arg);
+}
+
+const wchar_t* MainFormView::KeyFor(const Entry& entry) const {
+    const ControlSpec& spec = *entry.spec;
+    switch (spec.look) {
+    case SkinLook::Static:
+        return spec.up;
+    case SkinLook::UpDown:
+        return IsDown(entry) ? spec.down : spec.up;
+    case SkinLook::ByEffectMode: {
+        int mode = features_.effects.CurrentEffect();
+        return mode >= 1 && mode <= 5 ? kEffectPictures[mode - 1] : nullptr;
+    }
+    case SkinLook::ByLinkMode: {
+        int link = features_.effects.LinkMode(spec.arg == 0 ? Link3D::Alpha : Link3D::Beta);
+        return kLinkPictures[spec.arg == 0 ? 0 : 1][link < 0 ? 0 : link];
+    }
+    case SkinLook::BySidePage:
+        // Pages without a side picture get an item that no key fills: the picture is hidden.
+        return currentPage_ >= 1 && currentPage_ <= 4 ? kSidePictures[currentPage_ - 1] : L"";
+    case SkinLook::None:
+        break;
+    }
+    return nullptr;
+}
+
+// The control's own picture for its state, loaded only when it changes; a skin that names no
+// Down picture leaves the Up one in place.
+void MainFormView::ShowLook(const Entry& entry) {
+    if (entry.spec->kind != ControlKind::Image) return;
+    const wchar_t* key = KeyFor(entry);
+    if (!key) return;
+    const SkinItem& item = m_Skin.Item(entry.spec->section ? entry.spec->section : L"", key);
+    if (entry.spec->look == SkinLook::UpDown && key == entry.spec->down && item.ImageFile.empty())
+        return;
+    auto shown = shownKeys_.find(entry.control);
+    if (shown == shownKeys_.end() || shown->second != key) {
+        ApplySkinItemTo(item, *static_cast<Image*>(entry.control), SkinFolder());
+        shownKeys_[entry.control] = key;
+    }
+    int page = currentPage_;
+    if (entry.spec->page != kPage3D)
+        entry.control->SetVisible(Shown(item.ImageFile) && VisibleOnPage(entry, item.Page, page));
+}
+
+void MainFormView::RefreshStates() {
+    for (const Entry& entry : entries_) {
+        SkinLook look = entry.spec->look;
+        if (look == SkinLook::UpDown || look == SkinLook::ByEffectMode ||
+            look == SkinLook::ByLinkMode || look == SkinLook::BySidePage)
+            ShowLook(entry);
+    }
+    for (const Entry& entry : entries_) {
+        if (entry.spec->kind != ControlKind::Label) continue;
+        auto* label = static_cast<Label*>(entry.control);
+        if (entry.spec->role == ControlRole::PageTab) {
+            SetLabelColour(label, entry.spec->arg == currentPage_);
+        } else if (entry.spec->role == ControlRole::Caption) {
+            const Entry* picture = EntryNamed(entry.spec->partner);
+            if (picture && picture->spec->role != ControlRole::SyncToggle &&
+                picture->spec->role != ControlRole::Momentary)
+                SetLabelColour(label, IsDown(*picture));
+        }
+    }
+    ShowValues();
+}
+
+// The LED page's controls belong to it only when the skin shows lighting on a page of the
+// window; otherwise they are judged against the equaliser page, so they stay hidden.
+bool MainFormView::VisibleOnPage(const Entry& entry, int itemPage, int page) const {
+    if (entry.spec->role == ControlRole::LedPage)
+        page = page == kPageLED && m_Skin.geometry.LEDPageMode == 1 ? kPageLED : kPageEQ;
+    return itemPage == 0 || itemPage == page;
+}
+
+void MainFormView::ShowPage(int page) {
+    currentPage_ = page;
+    RefreshStates();
+    ApplyPageVisibility(currentPage_);
+}
+
+void MainFormView::ChangePage(int page) {
+    if (!device_.m_bDevicePresent) {
+        ShowWarning(L"LabelWarning");
+        return;
+    }
+    // Without a lighting page in the skin the tab leaves the page as it is.
+    if (page == kPageLED && m_Skin.geometry.LEDPageMode != 1) return;
+    currentPage_ = page;
+    RefreshStates();
+    Application().ProcessMessages();
+    if (page == kPageMic) {
+        Application().ProcessMessages();
+        features_.microphone.StartLevelMeter();
+    } else {
+        features_.microphone.StopLevelMeter();
+        if (page == kPageEQ) features_.effects.ReapplySwitches(false);
+        if (page == kPage3D) features_.effects.ReapplySwitches(true);
+    }
+    Application().ProcessMessages();
+    ApplyPageVisibility(currentPage_);
+}
+
+void MainFormView::ApplyPageVisibility(int page) {
+    for (const Entry& entry : entries_) {
+        const ControlSpec& spec = *entry.spec;
+        // The 3D page's controls keep what the skin gave them.
+        if (spec.page == kPage3D) continue;
+        if (spec.kind == ControlKind::Image) {
+            const wchar_t* key = KeyFor(entry);
+            const SkinItem& item = m_Skin.Item(spec.section ? spec.section : L"", key ? key : L"");
+            spec.look == SkinLook::None
+                ? entry.control->SetVisible(false)
+                : entry.control->SetVisible(Shown(item.ImageFile) &&
+                                            VisibleOnPage(entry, item.Page, page));
+        } else if (spec.role == ControlRole::Swatch) {
+            entry.control->SetVisible(page == kPageLED && m_Skin.geometry.LEDPageMode == 1);
+        }
+    }
+    for (const LanguageKey& key : LanguageKeys()) {
+        Label* label = key.control ? LabelNamed(key.control) : nullptr;
+        if (!label || std::wstring(key.section) == L"3D") continue;
+        if (label == DeviceActiveLabel && std::wstring(key.name) != L"LabelActive") continue;
+        const TextItem* text = m_Texts.Find(key.name);
+        int judged = page;
+        if (std::wstring(key.section) == L"LED")
+            judged = page == kPageLED && m_Skin.geometry.LEDPageMode == 1 ? kPageLED : kPageEQ;
+        label->SetVisible(text && Shown(text->Text) && (text->Page == 0 || text->Page == judged));
+    }
+    if (BeeCheckBox) BeeCheckBox->SetVisible(page == kPageVirtual && settings_.bee == 1);
+}
+
+void MainFormView::ShowDeviceState(const std::wstring& textKey) {
+    m_strDeviceStateKey = textKey;
+    if (const TextItem* text = m_Texts.Find(textKey); text && DeviceActiveLabel)
+        DeviceActiveLabel->SetCaption(text->Text);
+    RefreshStates();
+}
+
+bool MainFormView::BeeRunning() const {
+    return BeeCheckBox && BeeCheckBox->Checked();
+}
+
+void MainFormView::CloseImageClick() {
+    if (OnCloseClick) OnCloseClick();
+}
+
+void MainFormView::MinimizeImageClick() {
+    if (OnMinimizeClick) OnMinimizeClick();
+}
+
+void MainFormView::SaveProfileFromMenu() {}
+void MainFormView::LoadProfileFromMenu() {}
+
+void MainFormView::OpenAboutWindow() {
+    if (!device_.m_bDevicePresent) return;
+}
+
+void MainFormView::ShowWarning(const wchar_t* textKey) {
+    const TextItem* item = m_Texts.Find(textKey);
+    std::wstring text = item ? item->Text : std::wstring();
+    std::wstring title = settings_.config ? settings_.config->InstallAppTitle : std::wstring();
+    MessageBoxW(form_.Handle(), text.c_str(), title.c_str(), MB_OK | MB_ICONEXCLAMATION);
+}

@@ -1,0 +1,182 @@
+// The skin chosen for this user and screen class, applied to the controls of the table, the
+// window's outline, and the skin menu.
+#include "ui/main_form_view.h"
+
+#include "check_box.h"
+#include "debug_output.h"
+#include "effects/panel_features.h"
+#include "form.h"
+#include "image.h"
+#include "menu.h"
+#include "shape.h"
+#include "ui/skin_files.h"
+#include "ui/skin_item_apply.h"
+
+namespace {
+
+ShapeType ShapeOf(int code) {
+    switch (code) {
+    case SwatchEllipse:
+        return ShapeType::Ellipse;
+    case SwatchRectangle:
+        return ShapeType::Rectangle;
+    case SwatchRoundRect:
+        return ShapeType::RoundRect;
+    case SwatchRoundSquare:
+        return ShapeType::RoundSquare;
+    case SwatchSquare:
+        return ShapeType::Square;
+    default:
+        return ShapeType::Circle;
+    }
+}
+
+// The skin folder the pictures of a layout lie in: the first part of the main picture's
+// file name when it reaches into a folder, as the layout beside the skin folders does.
+std::wstring FolderOfMainPicture(const SkinSettings& skin) {
+    const std::wstring& file = skin.Item(L"Main", L"MainFormImage").ImageFile;
+    size_t separator = file.find(L'\\');
+    return separator == std::wstring::npos ? std::wstring() : file.substr(0, separator);
+}
+
+} // namespace
+
+// The per-user choice and the screen class decide which skin and language files are read.
+void MainFormView::ChooseSkinAndLanguage(const ViewSettings& settings) {
+    settings_ = settings;
+    const _APPLICATION_FOLDER_PATH& config = *settings_.config;
+    m_strSkinRoot = settings_.appFolder + config.SkinFolderName + L"\\";
+    m_strLanguageRoot = settings_.appFolder + config.LanguageFolderName + L"\\";
+    m_strPerUserConfig = PerUserConfigPath(config.InstallFolderName);
+    UserChoices choices = ReadUserChoices(m_strPerUserConfig);
+    m_strSkinName = choices.skin;
+    m_strLanguageName = choices.language;
+    m_strResolutionFolder = ChooseResolutionFolder(
+        m_strSkinRoot, m_strSkinName, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
+void MainFormView::BuildLanguageAndSkinMenus(MenuItem& languageMenu, MenuItem& skinMenu) {
+    LanguageMenu = &languageMenu;
+    SkinMenu = &skinMenu;
+    m_iLanguageCount = BuildLanguageMenu();
+    m_iSkinCount = BuildSkinMenu();
+}
+
+// The item of the current skin is checked; which skin an empty name shows is known only once
+// it is loaded (see LoadAndApplySkin).
+int MainFormView::BuildSkinMenu() {
+    SkinMenu->Clear();
+    bool matched = false;
+    for (const std::wstring& name : ListSubfolders(m_strSkinRoot + m_strResolutionFolder)) {
+        MenuItem& item = SkinMenu->Add(name, name);
+        item.RadioItem = true;
+        item.OnClick = [this](MenuItem& clicked) { SkinMenuClick(clicked); };
+        if (!matched && name == m_strSkinName) item.Checked = matched = true;
+    }
+    return static_cast<int>(SkinMenu->Items().size());
+}
+
+// A skin that cannot be loaded leaves the window, the check mark and the saved choice as
+// they were.
+void MainFormView::SkinMenuClick(MenuItem& item) {
+    std::wstring name = SkinNameFromCaption(item.Caption);
+    if (!LoadSkinSettings(name)) return;
+    for (auto& other : SkinMenu->Items())
+        other->Checked = false;
+    item.Checked = true;
+    m_strSkinName = name;
+    ApplySkin();
+    ApplyLanguage();
+    RefreshStates();
+    ApplyPageVisibility(currentPage_);
+    PlaceSliderThumbs();
+    MoveSpeakersToNewCircle();
+    SaveUserChoices(m_strPerUserConfig, {m_strSkinName, m_strLanguageName});
+}
+
+std::wstring MainFormView::SkinFolder() const {
+    return m_strSkinRoot + m_strResolutionFolder + L"\\" + m_strSkinName + L"\\";
+}
+
+bool MainFormView::LoadSkinSettings(const std::wstring& skinName) {
+    std::wstring layout = m_strSkinRoot + m_strResolutionFolder + skinName + L"\\SkinSetting.ini";
+    std::wstring base = m_strSkinRoot + skinName + L"\\SkinSetting.ini";
+    int result = ::LoadSkinSettings(ProfileFileReader(layout), ProfileFileReader(base),
+                                    settings_.oldVersion, m_Skin);
+    if (result != SkinLoaded) {
+        DebugPrint(L"***** LoadSkinSettings(%s) FAIL, ret = %d *****\n", layout, result);
+        return false;
+    }
+    return true;
+}
+
+void MainFormView::LoadAndApplySkin() {
+    if (settings_.regionCut) ApplyRegionFile();
+    LoadSkinSettings(m_strSkinName);
+    ApplySkin();
+    ApplyLanguage();
+    // Without a per-user choice the menu marks the skin whose pictures are shown.
+    bool marked = false;
+    for (auto& item : SkinMenu->Items())
+        marked = marked || item->Checked;
+    if (!marked) {
+        std::wstring shown = FolderOfMainPicture(m_Skin);
+        for (auto& item : SkinMenu->Items())
+            if (!shown.empty() && SkinNameFromCaption(item->Caption) == shown) {
+                item->Checked = true;
+                break;
+            }
+    }
+    // The window was made at its design size; it is centred at the size the skin gave it.
+    form_.CenterOnScreen();
+}
+
+void MainFormView::ApplySkin() {
+    shownKeys_.clear();
+    for (const Entry& entry : entries_)
+        if (entry.spec->look != SkinLook::None) ShowLook(entry);
+    for (int i = 0; i < kSwatchCount; ++i) {
+        auto* swatch = static_cast<Shape*>(form_.FindByName(kSwatchKeys[i]));
+        const SwatchSetting& setting = m_Skin.swatches[i];
+        if (!swatch) continue;
+        if (setting.hasGeometry) {
+            swatch->SetBounds({setting.left, setting.top, setting.width, setting.height});
+            swatch->SetType(ShapeOf(setting.shape));
+        }
+        swatch->SetBrushColor(setting.color);
+        swatch->SetPenColor(0);
+    }
+    const wchar_t* bevels[] = {L"Bevel2", L"Bevel3", L"Bevel4", L"Bevel5", L"Bevel6", L"Bevel7"};
+    for (int i = 0; i < 6; ++i)
+        if (Control* bevel = form_.FindByName(bevels[i]))
+            bevel->SetVisible(i < 3 ? m_Skin.geometry.BevelLine : m_Skin.geometry.BevelLine2);
+
+    // The bee switch has no skin key: it stands under the speaker buttons, scaled with the
+    // window (its design place is 620, 380 in the 819-pixel window).
+    Image* main = ImageNamed(L"MainFormImage");
+    if (main && BeeCheckBox && !main->GetPicture().Empty()) {
+        double scale = main->GetPicture().Width() / 819.0;
+        BeeCheckBox->SetBounds(static_cast<int>(620 * scale), static_cast<int>(380 * scale),
+                               static_cast<int>(160 * scale), static_cast<int>(20 * scale));
+    }
+    bool shaped = settings_.regionCut && ApplyRegionFile();
+    if (!shaped && main && !main->GetPicture().Empty())
+        form_.SetClientSize(main->GetPicture().Width(), main->GetPicture().Height());
+}
+
+bool MainFormView::ApplyRegionFile() {
+    RegionFile region;
+    std::wstring path = SkinFolder() + L"MainForm_Frame.rgn";
+    if (!ReadRegionFile(path, region)) {
+        DebugPrint(L"***** Region file FAIL: %s *****\n", path);
+        return false;
+    }
+    if (!ApplyWindowRegion(form_, region)) return false;
+    if (Image* main = ImageNamed(L"MainFormImage"); main && !main->GetPicture().Empty())
+        form_.SetClientSize(main->GetPicture().Width(), main->GetPicture().Height());
+    return true;
+}
+
+// Placed by the features that own the sliders' values and the speakers' positions.
+void MainFormView::PlaceSliderThumbs() {}
+void MainFormView::MoveSpeakersToNewCircle() {}
