@@ -197,6 +197,8 @@ void ApplyTextItem(TextItem& item, Label& label, bool useUpColour, const Languag
     if (look.hasFontSize) label.SetFontSize(look.fontSize);
     if (item.HasLeft) label.SetLeft(item.Left);
     if (item.HasTop) label.SetTop(item.Top);
+    // A size the file gives is kept when the panel writes another text into the label later.
+    if (item.HasWidth || item.HasHeight) label.SetAutoSize(false);
     if (item.HasWidth) label.SetWidth(item.Width);
     if (item.HasHeight) label.SetHeight(item.Height);
 }

@@ -13,7 +13,8 @@ TEST_F(PanelRelay, NoSwitchSends193AndExitsWithoutWindow) {
     EXPECT_EQ(panel->WaitExit(kExitTimeout), 0);
     EXPECT_TRUE(JournalHas(L"control 193"));
     EXPECT_EQ(JournalText().find(L"control 196"), std::wstring::npos);
-    Sleep(200); // the last debug write may still be on its way
+    // The last debug write may still be on its way when the process has ended.
+    ASSERT_TRUE(monitor_.WaitFor(panel->Pid(), L"ControlTheService ret = 0\n", 5000));
     EXPECT_EQ(monitor_.WritesOf(panel->Pid()),
               (std::vector<std::wstring>{L"ParamStr(0) = " + PanelPath() + L"\n",
                                          L"===== Service Control Execution no service =====\n",
@@ -42,7 +43,7 @@ TEST_F(PanelRelay, SwitchesAreMatchedWholeAndLowerCased) {
         auto panel = StartPanel(c.arguments);
         EXPECT_EQ(panel->WaitExit(kExitTimeout), 0) << c.arguments;
         EXPECT_TRUE(JournalHas(std::wstring(L"control ") + c.code)) << c.arguments;
-        Sleep(200);
+        ASSERT_TRUE(monitor_.WaitFor(panel->Pid(), L"ControlTheService ret = 0\n", 5000));
         std::vector<std::wstring> writes = monitor_.WritesOf(panel->Pid());
         std::vector<std::wstring> tail(c.scanned);
         tail.push_back(c.banner);
@@ -58,9 +59,7 @@ TEST_F(PanelRelay, MissingServiceIsOnlyLogged) {
     RemoveService(L"Meridel");
     auto panel = StartPanel(L"-boot");
     EXPECT_EQ(panel->WaitExit(kExitTimeout), 0);
-    Sleep(200);
-    EXPECT_NE(monitor_.TextOf(panel->Pid()).find(L"ControlTheService ret = 2\n"),
-              std::wstring::npos);
+    EXPECT_TRUE(monitor_.WaitFor(panel->Pid(), L"ControlTheService ret = 2\n", 5000));
     EXPECT_TRUE(WindowsOf(panel->Pid()).empty());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // An installed panel in a folder of its own, the stand-in device service registered as
 // "Meridel" with a journal, and the debug output of every process collected.
-#include "debug_monitor.h"
+#include "running_panel.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -28,5 +28,5 @@ class PanelFixture : public ::testing::Test {
     TempFolder folder_;
     std::wstring journal_;
     std::unique_ptr<TestService> meridel_;
-    DebugMonitor monitor_;
+    DebugMonitor& monitor_ = SharedDebugMonitor();
 };

@@ -54,33 +54,12 @@ class PanelShell : public PanelFixture {
         PanelFixture::TearDown();
     }
 
-    // Starts the panel and waits until its creation has finished.
-    std::unique_ptr<ChildProcess> StartRunningPanel() {
-        auto panel = StartPanel(L"-servicestart");
-        main_ = WaitForWindow(panel->Pid(), L"TAudioMainForm", kTimeout);
-        EXPECT_NE(main_, nullptr);
-        EXPECT_TRUE(monitor_.WaitFor(panel->Pid(), L"FormCreate", kTimeout));
+    // Starts the panel of the test's folder and waits until it is ready.
+    std::unique_ptr<RunningPanel> StartRunningPanel() {
+        auto panel = std::make_unique<RunningPanel>(folder_.Path());
+        EXPECT_TRUE(panel->Ready());
+        main_ = panel->Main();
         return panel;
-    }
-
-    std::map<std::wstring, std::wstring> State() {
-        return InspectLine(InspectForm(main_), L"state");
-    }
-    bool WaitForState(const std::wstring& key, const std::wstring& value,
-                      DWORD timeoutMs = kTimeout) {
-        return WaitUntil([&] { return State()[key] == value; }, timeoutMs, 100);
-    }
-    HWND TrayWindow(DWORD pid) { return WaitForWindow(pid, L"TTrayIconWindow", kTimeout); }
-    UINT MenuCommand(const std::wstring& path) {
-        std::wstring command;
-        WaitUntil(
-            [&] {
-                return !(command =
-                             InspectLine(InspectForm(main_), L"menu path=" + path)[L"command"])
-                            .empty();
-            },
-            kTimeout, 100);
-        return static_cast<UINT>(wcstoul(command.c_str(), nullptr, 10));
     }
 
     HWND main_ = nullptr;
@@ -89,7 +68,7 @@ class PanelShell : public PanelFixture {
 TEST_F(PanelShell, UsableDeviceIsActivatedAtStart) {
     uint32_t from = Device().JournalSequence();
     auto panel = StartRunningPanel();
-    auto state = State();
+    auto state = panel->State();
     EXPECT_EQ(state[L"deviceText"], L"LabelActive");
     EXPECT_EQ(state[L"present"], L"1");
     EXPECT_EQ(state[L"timer1"], L"0");
@@ -102,14 +81,14 @@ TEST_F(PanelShell, UsableDeviceIsActivatedAtStart) {
                                       L"library DLLTR_SetVirtual7ch1_OnOff(0) -> 0",
                                       L"driver request 00223028 in 01 00 00 00 00 00 00 00",
                                       L"driver request 08232000 in 01 00 00 00"}));
-    ClosePanel(*panel);
+    panel->Close();
 }
 
 TEST_F(PanelShell, DriverMissingKeepsTheTimerRetryingUntilItAnswers) {
     Device().SetDriverPresent(false);
     auto panel = StartRunningPanel();
-    EXPECT_EQ(State()[L"deviceText"], L"LabelUnDriver");
-    EXPECT_EQ(State()[L"timer1"], L"1");
+    EXPECT_EQ(panel->State()[L"deviceText"], L"LabelUnDriver");
+    EXPECT_EQ(panel->State()[L"timer1"], L"1");
     // Two ticks, two seconds apart, find the device without its driver.
     ASSERT_TRUE(WaitUntil(
         [&] {
@@ -117,36 +96,36 @@ TEST_F(PanelShell, DriverMissingKeepsTheTimerRetryingUntilItAnswers) {
             return std::count(writes.begin(), writes.end(), L"DeviceArrivalforTimer1") >= 2;
         },
         kTimeout));
-    EXPECT_EQ(State()[L"present"], L"0");
+    EXPECT_EQ(panel->State()[L"present"], L"0");
     uint32_t from = Device().JournalSequence();
     Device().SetDriverPresent(true);
-    EXPECT_TRUE(WaitForState(L"timer1", L"0"));
-    auto state = State();
+    EXPECT_TRUE(panel->WaitForState(L"timer1", L"0"));
+    auto state = panel->State();
     EXPECT_EQ(state[L"deviceText"], L"LabelActive");
     EXPECT_EQ(state[L"activations"], L"1");
     EXPECT_TRUE(JournalInOrder(from, {L"driver request 00223190 in 01 00 00 00 00 00 00 00",
                                       L"library DLLTR_SetVirtual7ch1_OnOff(0) -> 0",
                                       L"driver request 00223028 in 01 00 00 00 00 00 00 00"}));
-    ClosePanel(*panel);
+    panel->Close();
 }
 
 TEST_F(PanelShell, NoHidInterfaceShowsTheDeviceAsAbsent) {
     Device().SetHidPresent(false);
     auto panel = StartRunningPanel();
-    auto state = State();
+    auto state = panel->State();
     EXPECT_EQ(state[L"deviceText"], L"LabelUnactive");
     EXPECT_EQ(state[L"present"], L"0");
     EXPECT_EQ(state[L"timer1"], L"1");
     EXPECT_EQ(state[L"hid"], L"0");
-    ClosePanel(*panel);
+    panel->Close();
 }
 
 TEST_F(PanelShell, RemovalAndReplugRunTheFullActivationAgain) {
     auto panel = StartRunningPanel();
-    ASSERT_EQ(State()[L"present"], L"1");
+    ASSERT_EQ(panel->State()[L"present"], L"1");
     Device().Plug(false);
-    ASSERT_TRUE(WaitForState(L"present", L"0"));
-    auto state = State();
+    ASSERT_TRUE(panel->WaitForState(L"present", L"0"));
+    auto state = panel->State();
     EXPECT_EQ(state[L"deviceText"], L"LabelUnactive");
     EXPECT_EQ(state[L"hid"], L"0");
     EXPECT_EQ(state[L"activations"], L"0");
@@ -154,14 +133,14 @@ TEST_F(PanelShell, RemovalAndReplugRunTheFullActivationAgain) {
 
     uint32_t from = Device().JournalSequence();
     Device().Plug(true);
-    ASSERT_TRUE(WaitForState(L"activations", L"1"));
-    EXPECT_EQ(State()[L"deviceText"], L"LabelActive");
+    ASSERT_TRUE(panel->WaitForState(L"activations", L"1"));
+    EXPECT_EQ(panel->State()[L"deviceText"], L"LabelActive");
     EXPECT_TRUE(monitor_.WaitFor(panel->Pid(), L"DeviceArrival1", 5000));
     EXPECT_TRUE(JournalInOrder(from, {L"library DLLTR_SetActive_Device(7A39, 4215) -> 0",
                                       L"driver open \\\\.\\Class#UsbAudioExtension&7A39&4215",
                                       L"driver request 00223190 in 01 00 00 00 00 00 00 00",
                                       L"driver request 00223028 in 01 00 00 00 00 00 00 00"}));
-    ClosePanel(*panel);
+    panel->Close();
 }
 
 TEST_F(PanelShell, OtherDevicesComingAndGoingChangeNothing) {
@@ -174,11 +153,11 @@ TEST_F(PanelShell, OtherDevicesComingAndGoingChangeNothing) {
     Device().RemoveOtherHid(mouse);
     Sleep(1500);
     EXPECT_EQ(JournalCount(from, L"library DLLTR_SetActive_Device(7A39, 4215) -> 0"), 0u);
-    auto state = State();
+    auto state = panel->State();
     EXPECT_EQ(state[L"present"], L"1");
     EXPECT_EQ(state[L"hid"], L"1");
     EXPECT_EQ(state[L"deviceText"], L"LabelActive");
-    ClosePanel(*panel);
+    panel->Close();
 }
 
 TEST_F(PanelShell, AppExitMessageClosesThePanel) {
@@ -186,7 +165,7 @@ TEST_F(PanelShell, AppExitMessageClosesThePanel) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"WM_TRV42xxAPP_EXIT"), 0, 0,
                         SMTO_NORMAL, 1000, &ignored);
-    EXPECT_EQ(panel->WaitExit(kTimeout), 0);
+    EXPECT_EQ(panel->Process().WaitExit(kTimeout), 0);
 }
 
 TEST_F(PanelShell, TrayIconCarriesTheMenuAndCloseEndsThePanel) {
@@ -199,15 +178,14 @@ TEST_F(PanelShell, TrayIconCarriesTheMenuAndCloseEndsThePanel) {
     for (const wchar_t* path : {L"LanguageMenu/", L"SkinMenu/", L"ModeMenu/", L"ModeMenu/Effect/",
                                 L"ModeMenu/SoundEffect/", L"CloseMenu/"})
         EXPECT_EQ(InspectLine(text, std::wstring(L"menu path=") + path)[L"visible"], L"1") << path;
-    PostMessageW(TrayWindow(panel->Pid()), WM_COMMAND, MenuCommand(L"CloseMenu/"), 0);
-    EXPECT_EQ(panel->WaitExit(kTimeout), 0);
+    panel->ClickMenu(L"CloseMenu/");
+    EXPECT_EQ(panel->Process().WaitExit(kTimeout), 0);
 }
 
 TEST_F(PanelShell, PluginStartedFromTheMenuKeepsThePanelHidden) {
     auto panel = StartRunningPanel();
-    ASSERT_TRUE(monitor_.WaitFor(panel->Pid(), L"FormActivate", kTimeout));
-    HWND tray = TrayWindow(panel->Pid());
-    PostMessageW(tray, WM_COMMAND, MenuCommand(L"ModeMenu/Effect/"), 0);
+    HWND tray = WaitForWindow(panel->Pid(), L"TTrayIconWindow", kTimeout);
+    panel->ClickMenu(L"ModeMenu/Effect/");
     const std::wstring path = folder_.Path() + L"Plugin\\Effect\\Effect.exe";
     ASSERT_TRUE(monitor_.WaitFor(
         panel->Pid(), L"WM_APP_EXIT_RESUMEWM_APP_EXIT_EFFECTWM_APP_EXIT_EFFECT" + path, kTimeout));
@@ -238,7 +216,7 @@ TEST_F(PanelShell, PluginStartedFromTheMenuKeepsThePanelHidden) {
         5000));
     PostMessageW(tray, WM_APP + 0x3E0, 1, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }, 10000));
-    ClosePanel(*panel);
+    panel->Close();
 }
 
 TEST_F(PanelShell, OnlySwitchedOnPluginFoldersAreOffered) {
@@ -253,13 +231,13 @@ TEST_F(PanelShell, OnlySwitchedOnPluginFoldersAreOffered) {
     std::wstring text = InspectForm(main_);
     EXPECT_TRUE(InspectLine(text, L"menu path=ModeMenu/Effect/").empty());
     EXPECT_EQ(InspectLine(text, L"menu path=ModeMenu/SoundEffect/")[L"visible"], L"1");
-    ClosePanel(*panel);
+    panel->Close();
 
     at = ascii.find("\nSoundEffect=1");
     ASSERT_NE(at, std::string::npos);
     ascii.replace(at + 1, 13, "SoundEffect=0");
     WriteFileBytes(folder_.Path() + L"AudioConfig.cfg", ascii);
     auto second = StartRunningPanel();
-    EXPECT_EQ(InspectLine(InspectForm(main_), L"menu path=ModeMenu/")[L"visible"], L"0");
-    ClosePanel(*second);
+    EXPECT_EQ(InspectLine(InspectForm(second->Main()), L"menu path=ModeMenu/")[L"visible"], L"0");
+    second->Close();
 }

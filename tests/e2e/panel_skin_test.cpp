@@ -1,10 +1,11 @@
-// The skinned window driven with the real mouse: pages, buttons, sliders and speakers, and
-// a screenshot of every page in both skins and in every language.
+// The skinned window driven with the real mouse: pages, buttons, sliders and speakers, skin
+// and language switches, and a screenshot of every page in both skins and in every language.
+#include "file_operations.h"
 #include "inspect_client.h"
 #include "registry_values.h"
+#include "running_panel.h"
 #include "screen_input.h"
 #include "simulated_device.h"
-#include "test_support.h"
 
 #include <shlobj.h>
 
@@ -14,36 +15,15 @@
 
 namespace {
 
-const DWORD kTimeout = 30000;
-
-std::wstring StageFolder() {
-    return BinFolder() + L"..\\stage\\";
-}
-
 std::wstring PerUserFolder() {
     wchar_t appdata[MAX_PATH] = L"";
     GetEnvironmentVariableW(L"APPDATA", appdata, MAX_PATH);
     return std::wstring(appdata) + L"\\TRV 42xx Audio\\";
 }
 
-struct Box {
-    int left = 0, top = 0, width = 0, height = 0;
-    int CentreX() const { return left + width / 2; }
-    int CentreY() const { return top + height / 2; }
-};
-
-Box BoxOf(const std::map<std::wstring, std::wstring>& fields) {
-    Box b;
-    auto it = fields.find(L"bounds");
-    if (it != fields.end())
-        swscanf(it->second.c_str(), L"%d,%d,%d,%d", &b.left, &b.top, &b.width, &b.height);
-    return b;
-}
-
-// The value of a key of the resolution class's skin file the panel uses.
-std::wstring SkinValue(const std::wstring& skinFile, const wchar_t* section, const wchar_t* key) {
+std::wstring ProfileValue(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
     wchar_t value[256] = L"";
-    GetPrivateProfileStringW(section, key, L"", value, 256, skinFile.c_str());
+    GetPrivateProfileStringW(section, key, L"", value, 256, file.c_str());
     return value;
 }
 
@@ -63,70 +43,84 @@ bool EndsWith(const std::wstring& text, const std::wstring& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
+// The page a control belongs to, by the family its name starts with; the frame, the tabs, the
+// menu buttons and the device state are on every page (0).
+int PageOfControl(const std::wstring& name) {
+    struct Family {
+        const wchar_t* prefix;
+        int page;
+    };
+    const Family families[] = {{L"Back_EQ", 1},  {L"Back_Effect", 2}, {L"Back_Mic", 3},
+                               {L"Back_Virtual", 4}, {L"Back_3D", 5}, {L"EQ", 1},
+                               {L"Effect", 2},   {L"Mic", 3},         {L"Virtual", 4},
+                               {L"D3", 5},       {L"Color", 6},       {L"ENC", 7},
+                               {L"VM", 8}};
+    for (const Family& f : families)
+        if (name.compare(0, wcslen(f.prefix), f.prefix) == 0) return f.page;
+    return 0;
+}
+
+struct PageTab {
+    const wchar_t* tab;
+    int page;
+    const wchar_t* title;
+};
+const PageTab kPages[] = {
+    {L"PageEQImage", 1, L"1-Equaliser"},   {L"PageEffectImage", 2, L"2-Environment"},
+    {L"PageMicImage", 3, L"3-Microphone"}, {L"PageVirtual7p1Image", 4, L"4-Virtual71"},
+    {L"PageLEDImage", 6, L"6-Lighting"},   {L"PageENCImage", 7, L"7-NoiseCancelling"},
+    {L"PageVMEffectImage", 8, L"8-Voice"}};
+
 } // namespace
 
 class PanelSkin : public ::testing::Test {
   protected:
     void SetUp() override {
         sim::SimulatedDevice::Instance().Reset();
-        SetEnvironmentVariableW(L"TRV42XX_SIMULATOR", L"1");
         WriteRegDword(L"TRV 42xx Software\\EncValueMap", L"VID_7A39&PID_4215", 15);
         RemoveTree(PerUserFolder());
     }
     void TearDown() override {
-        if (panel_) {
-            PostMessageW(main_, WM_CLOSE, 0, 0);
-            if (panel_->WaitExit(kTimeout) == -1) panel_->Kill();
-        }
-        SetEnvironmentVariableW(L"TRV42XX_SIMULATOR", nullptr);
+        panel_.reset();
         RemoveTree(PerUserFolder());
     }
 
     void ChooseSkinAndLanguage(const std::wstring& skin, const std::wstring& language) {
         CreateDirectoryW(PerUserFolder().c_str(), nullptr);
-        WriteFileBytes(PerUserFolder() + L"AudioConfig.cfg",
-                       "[Skin]\r\nDefaultSkin=" + std::string(skin.begin(), skin.end()) +
-                           "\r\n[Language]\r\nDefaultLanguage=" +
-                           std::string(language.begin(), language.end()) + "\r\n");
+        WriteFileBytes(PerUserFile(), "[Skin]\r\nDefaultSkin=" +
+                                          std::string(skin.begin(), skin.end()) +
+                                          "\r\n[Language]\r\nDefaultLanguage=" +
+                                          std::string(language.begin(), language.end()) + "\r\n");
+    }
+    static std::wstring PerUserFile() { return PerUserFolder() + L"AudioConfig.cfg"; }
+
+    void Start(const std::wstring& folder = StagedPanelFolder()) {
+        panel_ = std::make_unique<RunningPanel>(folder);
+        ASSERT_TRUE(panel_->Ready());
+    }
+    std::map<std::wstring, std::wstring> State() { return panel_->State(); }
+    void ShowPage(const wchar_t* tab, int page) {
+        panel_->Click(tab);
+        ASSERT_TRUE(panel_->WaitForState(L"page", std::to_wstring(page))) << tab;
+    }
+    std::wstring SkinFile(const std::wstring& folder = StagedPanelFolder()) {
+        return folder + L"Skin\\" + State()[L"resolution"] + State()[L"skin"] +
+               L"\\SkinSetting.ini";
+    }
+    std::wstring Picture(const std::wstring& control) {
+        return panel_->ControlInfo(control)[L"picture"];
+    }
+    // The picture a skin key names, as the control shows it.
+    bool Shows(const std::wstring& control, const wchar_t* section, const wchar_t* key) {
+        std::wstring file = FirstField(ProfileValue(SkinFile(), section, key));
+        return !file.empty() && EndsWith(Picture(control), file);
     }
 
-    void Start(const std::wstring& panelPath = StageFolder() + L"Kestrel.exe") {
-        panel_ = std::make_unique<ChildProcess>(Quoted(panelPath) + L" -servicestart");
-        ASSERT_TRUE(panel_->Started());
-        main_ = WaitForWindow(panel_->Pid(), L"TAudioMainForm", kTimeout);
-        ASSERT_NE(main_, nullptr);
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main_) != FALSE; }, kTimeout));
-        ASSERT_TRUE(WaitUntil([&] { return !State().empty(); }, kTimeout));
-        Sleep(500);
-    }
-
-    std::map<std::wstring, std::wstring> State() {
-        return InspectLine(InspectForm(main_), L"state");
-    }
-    std::map<std::wstring, std::wstring> ControlInfo(const std::wstring& name) {
-        return InspectLine(InspectForm(main_), L"control name=" + name);
-    }
-    Box BoundsOf(const std::wstring& name) { return BoxOf(ControlInfo(name)); }
-    POINT ScreenPointOf(const std::wstring& name, int dx = 0, int dy = 0) {
-        Box b = BoundsOf(name);
-        return ClientToScreenPoint(main_, b.CentreX() + dx, b.CentreY() + dy);
-    }
-    void Click(const std::wstring& name) {
-        POINT p = ScreenPointOf(name);
-        MouseClickAt(p.x, p.y);
-    }
-    bool WaitForPage(int page) {
-        return WaitUntil([&] { return State()[L"page"] == std::to_wstring(page); }, 10000, 100);
-    }
-    std::wstring SkinFile() {
-        std::wstring resolution = State()[L"resolution"];
-        return StageFolder() + L"Skin\\" + resolution + State()[L"skin"] + L"\\SkinSetting.ini";
-    }
-
-    std::unique_ptr<ChildProcess> panel_;
-    HWND main_ = nullptr;
+    std::unique_ptr<RunningPanel> panel_;
 };
 
+// Every page of both skins in every language: each control shown belongs to the page (or to
+// every page), has its picture or text, lies inside the window; a screenshot of each.
 TEST_F(PanelSkin, EveryPageInBothSkinsAndEveryLanguage) {
     wchar_t folder[MAX_PATH] = L"";
     ASSERT_GT(GetEnvironmentVariableW(L"TRV_SCREENSHOT_DIR", folder, MAX_PATH), 0u);
@@ -141,111 +135,168 @@ TEST_F(PanelSkin, EveryPageInBothSkinsAndEveryLanguage) {
                           {L"Daylight", L"English"},
                           {L"Midnight", L"German"},
                           {L"Midnight", L"SimplifiedChinese"}};
-    struct Page {
-        const wchar_t* tab;
-        int page;
-        const wchar_t* title;
-    };
-    const Page pages[] = {
-        {L"PageEQImage", 1, L"1-Equaliser"},   {L"PageEffectImage", 2, L"2-Environment"},
-        {L"PageMicImage", 3, L"3-Microphone"}, {L"PageVirtual7p1Image", 4, L"4-Virtual71"},
-        {L"PageLEDImage", 6, L"6-Lighting"},   {L"PageENCImage", 7, L"7-NoiseCancelling"},
-        {L"PageVMEffectImage", 8, L"8-Voice"}};
     for (const Look& look : looks) {
         ChooseSkinAndLanguage(look.skin, look.language);
         Start();
         ASSERT_EQ(State()[L"skin"], look.skin);
         ASSERT_EQ(State()[L"language"], look.language);
-        for (const Page& page : pages) {
-            Click(page.tab);
-            ASSERT_TRUE(WaitForPage(page.page)) << look.skin << " " << page.title;
-            Sleep(300);
-            std::wstring text = InspectForm(main_);
-            // Nothing shown lacks its picture or stands outside the window.
+        for (const PageTab& page : kPages) {
+            ShowPage(page.tab, page.page);
+            std::wstring text = InspectForm(panel_->Main());
             RECT client{};
-            GetClientRect(main_, &client);
+            GetClientRect(panel_->Main(), &client);
+            int ownControls = 0;
             for (size_t at = 0; (at = text.find(L"control name=", at)) != std::wstring::npos;
                  ++at) {
                 std::wstring line = text.substr(at, text.find(L'\n', at) - at);
                 auto fields = InspectLine(line, L"control");
                 if (fields[L"visible"] != L"1") continue;
-                Box b = BoxOf(fields);
+                const std::wstring name = fields[L"name"];
+                int belongs = PageOfControl(name);
+                EXPECT_TRUE(belongs == 0 || belongs == page.page)
+                    << look.skin << " page " << page.page << " shows " << name.c_str();
+                if (belongs == page.page) ++ownControls;
+                ControlBox b;
+                swscanf(fields[L"bounds"].c_str(), L"%d,%d,%d,%d", &b.left, &b.top, &b.width,
+                        &b.height);
                 EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.left + b.width <= client.right &&
                             b.top + b.height <= client.bottom)
-                    << look.skin << " page " << page.page << ": " << fields[L"name"].c_str();
+                    << look.skin << " page " << page.page << ": " << name.c_str();
                 if (fields[L"kind"] == L"image") {
-                    EXPECT_FALSE(fields[L"picture"].empty()) << fields[L"name"].c_str();
-                }
-                if (fields[L"kind"] == L"label") {
-                    EXPECT_FALSE(fields[L"text"].empty()) << fields[L"name"].c_str();
+                    EXPECT_FALSE(fields[L"picture"].empty()) << name.c_str();
+                } else if (fields[L"kind"] == L"label") {
+                    EXPECT_FALSE(fields[L"text"].empty()) << name.c_str();
                 }
             }
+            EXPECT_GT(ownControls, 0) << look.skin << " page " << page.page;
             std::wstring file = std::wstring(folder) + L"\\" + look.skin + L"-" + look.language +
                                 L"-" + page.title + L".png";
-            EXPECT_TRUE(SaveWindowPicture(main_, file)) << file.c_str();
+            EXPECT_TRUE(SaveWindowPicture(panel_->Main(), file)) << file.c_str();
         }
-        PostMessageW(main_, WM_CLOSE, 0, 0);
-        EXPECT_EQ(panel_->WaitExit(kTimeout), 0);
+        EXPECT_EQ(panel_->Close(), 0);
         panel_.reset();
     }
 }
 
 TEST_F(PanelSkin, ButtonsSwapTheirPicturesAndGroupsKeepOneDown) {
     Start();
-    std::wstring skin = SkinFile();
-    std::wstring up = FirstField(SkinValue(skin, L"EQ", L"EQEQENImageUp"));
-    std::wstring down = FirstField(SkinValue(skin, L"EQ", L"EQEQENImageDown"));
-    ASSERT_FALSE(up.empty());
-    EXPECT_TRUE(EndsWith(ControlInfo(L"EQEQENImage")[L"picture"], up));
-    Click(L"EQEQENImage");
-    EXPECT_TRUE(WaitUntil([&] { return State()[L"eq"] == L"1"; }, 5000));
-    EXPECT_TRUE(EndsWith(ControlInfo(L"EQEQENImage")[L"picture"], down));
-    Click(L"EQEQENImage");
-    EXPECT_TRUE(WaitUntil([&] { return State()[L"eq"] == L"0"; }, 5000));
-    EXPECT_TRUE(EndsWith(ControlInfo(L"EQEQENImage")[L"picture"], up));
+    ASSERT_TRUE(Shows(L"EQEQENImage", L"EQ", L"EQEQENImageUp"));
+    panel_->Click(L"EQEQENImage");
+    EXPECT_TRUE(panel_->WaitForState(L"eq", L"1"));
+    EXPECT_TRUE(Shows(L"EQEQENImage", L"EQ", L"EQEQENImageDown"));
+    panel_->Click(L"EQEQENImage");
+    EXPECT_TRUE(panel_->WaitForState(L"eq", L"0"));
+    EXPECT_TRUE(Shows(L"EQEQENImage", L"EQ", L"EQEQENImageUp"));
 
-    Click(L"EQS3Image");
-    EXPECT_TRUE(WaitUntil([&] { return State()[L"preset"] == L"3"; }, 5000));
-    EXPECT_TRUE(EndsWith(ControlInfo(L"EQS3Image")[L"picture"],
-                         FirstField(SkinValue(skin, L"EQ", L"EQS3ImageDown"))));
-    EXPECT_TRUE(EndsWith(ControlInfo(L"EQS1Image")[L"picture"],
-                         FirstField(SkinValue(skin, L"EQ", L"EQS1ImageUp"))));
+    panel_->Click(L"EQS3Image");
+    EXPECT_TRUE(panel_->WaitForState(L"preset", L"3"));
+    EXPECT_TRUE(Shows(L"EQS3Image", L"EQ", L"EQS3ImageDown"));
+    EXPECT_TRUE(Shows(L"EQS1Image", L"EQ", L"EQS1ImageUp"));
+    // A caption forwards its press to the button it names.
+    panel_->Click(L"EQS2Label");
+    EXPECT_TRUE(panel_->WaitForState(L"preset", L"2"));
+    EXPECT_TRUE(Shows(L"EQS2Image", L"EQ", L"EQS2ImageDown"));
+    EXPECT_TRUE(Shows(L"EQS3Image", L"EQ", L"EQS3ImageUp"));
+    panel_->Click(L"PageMicLabel");
+    EXPECT_TRUE(panel_->WaitForState(L"page", L"3"));
+}
+
+// The close button sends the panel to the notification area, the minimise button minimises
+// it (and the tray icon then hides its taskbar button); each on its first click.
+TEST_F(PanelSkin, WindowButtonsActOnTheirFirstClick) {
+    Start();
+    HWND application = WindowsOf(panel_->Pid(), L"TApplication").front();
+    ASSERT_TRUE(Shows(L"CloseImage", L"Main", L"CloseImageUp"));
+    panel_->Click(L"CloseImage");
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(panel_->Main()); }, 5000));
+    EXPECT_TRUE(IsIconic(application));
+    EXPECT_FALSE(IsWindowVisible(application));
+    EXPECT_TRUE(panel_->Process().Running());
+    EXPECT_TRUE(Shows(L"CloseImage", L"Main", L"CloseImageUp"));
+    EXPECT_EQ(panel_->Close(), 0);
+
+    Start();
+    application = WindowsOf(panel_->Pid(), L"TApplication").front();
+    panel_->Click(L"MinimizeImage");
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(panel_->Main()); }, 5000));
+    EXPECT_TRUE(IsIconic(application));
+    EXPECT_TRUE(panel_->Process().Running());
+}
+
+// At most one of the four speaker motions runs: starting one stops the one that ran.
+TEST_F(PanelSkin, OneSpeakerMotionAtATime) {
+    Start();
+    ShowPage(L"PageVirtual7p1Image", 4);
+    struct Button {
+        const wchar_t* control;
+        const wchar_t* up;
+        const wchar_t* down;
+    };
+    const Button buttons[] = {
+        {L"VirtualClockwiseImage", L"VirtualClockwiseUpImage", L"VirtualClockwiseDownImage"},
+        {L"VirtualCounterclockwiseImage", L"VirtualCounterclockwiseUpImage",
+         L"VirtualCounterclockwiseDownImage"},
+        {L"VirtualNarrowImage", L"VirtualNarrowUpImage", L"VirtualNarrowDownImage"},
+        {L"VirtualEnlargeImage", L"VirtualEnlargeUpImage", L"VirtualEnlargeDownImage"}};
+    // Clicked in turn: the motion of each runs alone (1 to 4); clicking the last again stops it.
+    const int clicks[] = {0, 1, 2, 3, 0, 3, 3};
+    const int running[] = {0, 1, 2, 3, 0, 3, -1};
+    for (size_t i = 0; i < std::size(clicks); ++i) {
+        panel_->Click(buttons[clicks[i]].control);
+        ASSERT_TRUE(panel_->WaitForState(L"motion", std::to_wstring(running[i] + 1))) << i;
+        for (int b = 0; b < 4; ++b)
+            EXPECT_TRUE(Shows(buttons[b].control, L"Virtual7ch1",
+                              b == running[i] ? buttons[b].down : buttons[b].up))
+                << "click " << i << ": " << buttons[b].control;
+    }
+}
+
+// The lighting button lights while it is held.
+TEST_F(PanelSkin, LightingButtonActsOnlyWhileHeld) {
+    Start();
+    panel_->Press(L"LEDImage");
+    EXPECT_TRUE(panel_->WaitForState(L"led", L"1"));
+    EXPECT_TRUE(Shows(L"LEDImage", L"Main", L"LedImageDown"));
+    panel_->Release();
+    EXPECT_TRUE(panel_->WaitForState(L"led", L"0"));
+    EXPECT_TRUE(Shows(L"LEDImage", L"Main", L"LedImageUp"));
 }
 
 TEST_F(PanelSkin, SlidersStayWithinTheirTravel) {
     Start();
     std::wstring skin = SkinFile();
-    int eqTop = Field(SkinValue(skin, L"EQ", L"EQSlider"), 0),
-        eqRange = Field(SkinValue(skin, L"EQ", L"EQSlider"), 1);
-    POINT thumb = ScreenPointOf(L"EQ60HzSliderImage");
-    MouseDrag(thumb.x, thumb.y, thumb.x, thumb.y + 600);
-    EXPECT_EQ(BoundsOf(L"EQ60HzSliderImage").top, eqTop + eqRange);
-    thumb = ScreenPointOf(L"EQ60HzSliderImage");
-    MouseDrag(thumb.x, thumb.y, thumb.x, thumb.y - 600);
-    EXPECT_EQ(BoundsOf(L"EQ60HzSliderImage").top, eqTop);
+    int eqTop = Field(ProfileValue(skin, L"EQ", L"EQSlider"), 0),
+        eqRange = Field(ProfileValue(skin, L"EQ", L"EQSlider"), 1);
+    panel_->Drag(L"EQ60HzSliderImage", 0, 600);
+    EXPECT_EQ(panel_->Bounds(L"EQ60HzSliderImage").top, eqTop + eqRange);
+    panel_->Drag(L"EQ60HzSliderImage", 0, -600);
+    EXPECT_EQ(panel_->Bounds(L"EQ60HzSliderImage").top, eqTop);
 
-    Click(L"PageMicImage");
-    ASSERT_TRUE(WaitForPage(3));
-    int micTop = Field(SkinValue(skin, L"Mic", L"MicSlider"), 0),
-        micRange = Field(SkinValue(skin, L"Mic", L"MicSlider"), 1);
-    Box bar = BoundsOf(L"MicBarImage");
-    POINT top = ClientToScreenPoint(main_, bar.CentreX(), bar.top + 1);
+    ShowPage(L"PageMicImage", 3);
+    int micTop = Field(ProfileValue(skin, L"Mic", L"MicSlider"), 0),
+        micRange = Field(ProfileValue(skin, L"Mic", L"MicSlider"), 1);
+    ControlBox value = panel_->Bounds(L"MicValueLabel");
+    ControlBox bar = panel_->Bounds(L"MicBarImage");
+    POINT top = ClientToScreenPoint(panel_->Main(), bar.CentreX(), bar.top + 1);
     MouseClickAt(top.x, top.y);
-    EXPECT_EQ(BoundsOf(L"MicSliderImage").top, micTop);
-    EXPECT_EQ(State()[L"micValue"], L"100");
-    POINT bottom = ClientToScreenPoint(main_, bar.CentreX(), bar.top + bar.height - 1);
+    EXPECT_TRUE(panel_->WaitForState(L"micValue", L"100"));
+    EXPECT_EQ(panel_->Bounds(L"MicSliderImage").top, micTop);
+    // The value label keeps the box its language file gives it for the wider text.
+    EXPECT_EQ(panel_->ControlInfo(L"MicValueLabel")[L"text"], L"100");
+    EXPECT_EQ(panel_->Bounds(L"MicValueLabel").width, value.width);
+    EXPECT_EQ(panel_->Bounds(L"MicValueLabel").height, value.height);
+    POINT bottom = ClientToScreenPoint(panel_->Main(), bar.CentreX(), bar.top + bar.height - 1);
     MouseClickAt(bottom.x, bottom.y);
-    EXPECT_EQ(BoundsOf(L"MicSliderImage").top, micTop + micRange);
-    EXPECT_EQ(State()[L"micValue"], L"0");
+    EXPECT_TRUE(panel_->WaitForState(L"micValue", L"0"));
+    EXPECT_EQ(panel_->Bounds(L"MicSliderImage").top, micTop + micRange);
 
-    Click(L"PageENCImage");
-    ASSERT_TRUE(WaitForPage(7));
-    int encTop = Field(SkinValue(skin, L"ENC", L"ENCSlider"), 0);
-    Box field = BoundsOf(L"ENCBarImage");
-    POINT high = ClientToScreenPoint(main_, field.CentreX(), field.top + 1);
+    ShowPage(L"PageENCImage", 7);
+    int encTop = Field(ProfileValue(skin, L"ENC", L"ENCSlider"), 0);
+    ControlBox field = panel_->Bounds(L"ENCBarImage");
+    POINT high = ClientToScreenPoint(panel_->Main(), field.CentreX(), field.top + 1);
     MouseClickAt(high.x, high.y);
-    EXPECT_EQ(BoundsOf(L"ENCSliderImage").top, encTop);
-    EXPECT_EQ(State()[L"encLevel"], L"30");
+    EXPECT_TRUE(panel_->WaitForState(L"encLevel", L"30"));
+    EXPECT_EQ(panel_->Bounds(L"ENCSliderImage").top, encTop);
 }
 
 // The product's skins leave the 3D page out; a small skin of the test's own places a 3D
@@ -253,47 +304,41 @@ TEST_F(PanelSkin, SlidersStayWithinTheirTravel) {
 TEST_F(PanelSkin, ThreeDThumbsKeepTheirFixedTravel) {
     TempFolder install;
     for (const wchar_t* file : {L"Kestrel.exe", L"DLLTR_UsbAudio42xx_x32.dll", L"AudioConfig.cfg"})
-        ASSERT_TRUE(
-            CopyFileW((StageFolder() + file).c_str(), (install.Path() + file).c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW((StagedPanelFolder() + file).c_str(),
+                              (install.Path() + file).c_str(), FALSE));
     const std::wstring skin = install.Path() + L"Skin\\Test3D\\";
     CreateDirectoryW((install.Path() + L"Skin").c_str(), nullptr);
     CreateDirectoryW(skin.c_str(), nullptr);
-    const std::wstring source = StageFolder() + L"Skin\\Midnight\\";
+    const std::wstring source = StagedPanelFolder() + L"Skin\\Midnight\\";
     for (const wchar_t* file : {L"MainForm.png", L"Thumb.png", L"MainForm_Frame.rgn"})
         ASSERT_TRUE(CopyFileW((source + file).c_str(), (skin + file).c_str(), FALSE));
     WriteFileBytes(skin + L"SkinSetting.ini", "[Main]\r\nMainFormImage=MainForm.png,0,0\r\n"
                                               "[3D]\r\nD3LAlphaSliderImage=Thumb.png,400,160\r\n");
     ChooseSkinAndLanguage(L"Test3D", L"English");
-    Start(install.Path() + L"Kestrel.exe");
+    Start(install.Path());
     ASSERT_EQ(State()[L"skin"], L"Test3D");
-    POINT thumb = ScreenPointOf(L"D3LAlphaSliderImage");
-    MouseDrag(thumb.x, thumb.y, thumb.x, thumb.y - 400);
-    EXPECT_EQ(BoundsOf(L"D3LAlphaSliderImage").top, 105);
-    thumb = ScreenPointOf(L"D3LAlphaSliderImage");
-    MouseDrag(thumb.x, thumb.y, thumb.x, thumb.y + 400);
-    EXPECT_EQ(BoundsOf(L"D3LAlphaSliderImage").top, 225);
-    PostMessageW(main_, WM_CLOSE, 0, 0);
-    EXPECT_EQ(panel_->WaitExit(kTimeout), 0);
+    panel_->Drag(L"D3LAlphaSliderImage", 0, -400);
+    EXPECT_EQ(panel_->Bounds(L"D3LAlphaSliderImage").top, 105);
+    panel_->Drag(L"D3LAlphaSliderImage", 0, 400);
+    EXPECT_EQ(panel_->Bounds(L"D3LAlphaSliderImage").top, 225);
+    EXPECT_EQ(panel_->Close(), 0);
     panel_.reset();
 }
 
 TEST_F(PanelSkin, SpeakersFollowTheMouseOnlyInsideTheCircle) {
     Start();
-    Click(L"PageVirtual7p1Image");
-    ASSERT_TRUE(WaitForPage(4));
-    std::wstring centre = SkinValue(SkinFile(), L"Virtual7ch1", L"VirtualCenter");
+    ShowPage(L"PageVirtual7p1Image", 4);
+    std::wstring centre = ProfileValue(SkinFile(), L"Virtual7ch1", L"VirtualCenter");
     int cx = Field(centre, 0), cy = Field(centre, 1), r = Field(centre, 2);
-    Box before = BoundsOf(L"VirtualLImage");
+    ControlBox before = panel_->Bounds(L"VirtualLImage");
     // Towards the centre: the icon follows.
-    POINT from = ScreenPointOf(L"VirtualLImage");
-    MouseDrag(from.x, from.y, from.x + (cx - before.left) / 2, from.y + (cy - before.top) / 2);
-    Box moved = BoundsOf(L"VirtualLImage");
+    panel_->Drag(L"VirtualLImage", (cx - before.left) / 2, (cy - before.top) / 2);
+    ControlBox moved = panel_->Bounds(L"VirtualLImage");
     EXPECT_NE(moved.left, before.left);
     EXPECT_NE(moved.top, before.top);
     // Far out of the circle: it stops where the circle ends.
-    from = ScreenPointOf(L"VirtualLImage");
-    MouseDrag(from.x, from.y, from.x - 3 * r, from.y);
-    Box after = BoundsOf(L"VirtualLImage");
+    panel_->Drag(L"VirtualLImage", -3 * r, 0);
+    ControlBox after = panel_->Bounds(L"VirtualLImage");
     long dx = after.left - cx, dy = after.top - cy;
     EXPECT_LE(dx * dx + dy * dy, static_cast<long>(r) * r);
 }
@@ -302,13 +347,13 @@ TEST_F(PanelSkin, WithoutADeviceGuardedControlsWarnAndChangeNothing) {
     sim::SimulatedDevice::Instance().Plug(false);
     Start();
     ASSERT_EQ(State()[L"present"], L"0");
-    std::wstring picture = ControlInfo(L"EQEQENImage")[L"picture"];
-    Click(L"EQEQENImage");
+    std::wstring picture = Picture(L"EQEQENImage");
+    panel_->Click(L"EQEQENImage");
     HWND box = WaitForWindow(panel_->Pid(), L"#32770", 10000);
     ASSERT_NE(box, nullptr);
     std::wstring warning =
-        SkinValue(StageFolder() + L"Language\\" + State()[L"resolution"] + L"Language.ini", L"Main",
-                  L"LabelWarning");
+        ProfileValue(StagedPanelFolder() + L"Language\\" + State()[L"resolution"] + L"Language.ini",
+                     L"Main", L"LabelWarning");
     EXPECT_TRUE(WaitUntil(
         [&] { return DialogText(box).find(FirstField(warning)) != std::wstring::npos; }, 5000))
         << DialogText(box).c_str();
@@ -316,13 +361,67 @@ TEST_F(PanelSkin, WithoutADeviceGuardedControlsWarnAndChangeNothing) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
     EXPECT_EQ(State()[L"eq"], L"0");
-    EXPECT_EQ(ControlInfo(L"EQEQENImage")[L"picture"], picture);
+    EXPECT_EQ(Picture(L"EQEQENImage"), picture);
 
     // The About button and the minimise button do not warn.
-    Click(L"Menu3Image");
-    Sleep(800);
+    panel_->Click(L"Menu3Image");
     EXPECT_TRUE(WindowsOf(panel_->Pid(), L"#32770").empty());
-    Click(L"MinimizeImage");
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main_); }, 5000));
+    panel_->Click(L"MinimizeImage");
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(panel_->Main()); }, 5000));
     EXPECT_TRUE(WindowsOf(panel_->Pid(), L"#32770").empty());
+}
+
+// Without a per-user choice the panel shows the skin the layout beside the skins uses, and
+// the menu marks that one.
+TEST_F(PanelSkin, FirstStartMarksTheSkinThatIsShown) {
+    Start();
+    EXPECT_EQ(State()[L"skin"], L"");
+    std::wstring main = Picture(L"MainFormImage");
+    ASSERT_NE(main.find(L"\\Midnight\\"), std::wstring::npos) << main.c_str();
+    EXPECT_EQ(panel_->MenuInfo(L"SkinMenu/Midnight/")[L"checked"], L"1");
+    EXPECT_EQ(panel_->MenuInfo(L"SkinMenu/Daylight/")[L"checked"], L"0");
+}
+
+// Skin and language change from the tray menu while the panel runs; a skin that cannot be
+// loaded changes nothing, and only an applied choice is saved.
+TEST_F(PanelSkin, SkinAndLanguageSwitchAtRunTime) {
+    TempFolder install;
+    const std::wstring stage = StagedPanelFolder();
+    for (const wchar_t* file : {L"Kestrel.exe", L"DLLTR_UsbAudio42xx_x32.dll", L"AudioConfig.cfg"})
+        ASSERT_TRUE(CopyFileW((stage + file).c_str(), (install.Path() + file).c_str(), FALSE));
+    ASSERT_EQ(CopyFolderTree(stage + L"Skin", install.Path() + L"Skin"), 1);
+    ASSERT_EQ(CopyFolderTree(stage + L"Language", install.Path() + L"Language"), 1);
+    ChooseSkinAndLanguage(L"Midnight", L"English");
+    Start(install.Path());
+    const std::wstring resolution = State()[L"resolution"];
+    const std::wstring broken = install.Path() + L"Skin\\" + resolution + L"Broken\\";
+    ASSERT_TRUE(CreateDirectoryW(broken.c_str(), nullptr));
+    WriteFileBytes(broken + L"SkinSetting.ini", "[EQ]\r\nEQSlider=top,range\r\n");
+    panel_->Close();
+    Start(install.Path());
+    ASSERT_EQ(panel_->MenuInfo(L"SkinMenu/Broken/")[L"visible"], L"1");
+
+    panel_->ClickMenu(L"SkinMenu/Daylight/");
+    ASSERT_TRUE(panel_->WaitForState(L"skin", L"Daylight"));
+    EXPECT_NE(Picture(L"MainFormImage").find(L"\\Daylight\\"), std::wstring::npos);
+    EXPECT_EQ(panel_->MenuInfo(L"SkinMenu/Daylight/")[L"checked"], L"1");
+    EXPECT_EQ(panel_->MenuInfo(L"SkinMenu/Midnight/")[L"checked"], L"0");
+    EXPECT_EQ(ProfileValue(PerUserFile(), L"Skin", L"DefaultSkin"), L"Daylight");
+
+    std::wstring look = Picture(L"MainFormImage");
+    panel_->ClickMenu(L"SkinMenu/Broken/");
+    EXPECT_TRUE(panel_->WaitForDebug(L"LoadSkinSettings"));
+    EXPECT_EQ(State()[L"skin"], L"Daylight");
+    EXPECT_EQ(Picture(L"MainFormImage"), look);
+    EXPECT_EQ(panel_->MenuInfo(L"SkinMenu/Broken/")[L"checked"], L"0");
+    EXPECT_EQ(panel_->MenuInfo(L"SkinMenu/Daylight/")[L"checked"], L"1");
+    EXPECT_EQ(ProfileValue(PerUserFile(), L"Skin", L"DefaultSkin"), L"Daylight");
+
+    const std::wstring german = ProfileValue(
+        install.Path() + L"Language\\" + resolution + L"German\\Language.ini", L"Main", L"LabelMenu1");
+    panel_->ClickMenu(L"LanguageMenu/German/");
+    ASSERT_TRUE(panel_->WaitForState(L"language", L"German"));
+    EXPECT_EQ(panel_->ControlInfo(L"Menu1Label")[L"text"], FirstField(german));
+    EXPECT_EQ(panel_->MenuInfo(L"LanguageMenu/German/")[L"checked"], L"1");
+    EXPECT_EQ(ProfileValue(PerUserFile(), L"Language", L"DefaultLanguage"), L"German");
 }

@@ -34,6 +34,7 @@ struct Role {
     double size = 9;
     std::string up; // "#RRGGBB", empty: the global colour
     std::string down;
+    bool live = false; // the panel replaces the text at run time: the box takes the whole room
 };
 
 enum class Anchor { Left, Centre, Right };
@@ -122,14 +123,16 @@ bool ReadLabels(const fs::path& file, std::map<std::string, Role>& roles,
         const std::vector<std::string> f = SplitFields(e.value, ',');
         if (e.section == "Roles") {
             Role role;
-            role.size = f.size() == 3 ? std::atof(f[0].c_str()) : 0;
-            role.up = f.size() == 3 ? Trim(f[1]) : "";
-            role.down = f.size() == 3 ? Trim(f[2]) : "";
+            const bool shaped = f.size() == 3 || f.size() == 4;
+            role.size = shaped ? std::atof(f[0].c_str()) : 0;
+            role.up = shaped ? Trim(f[1]) : "";
+            role.down = shaped ? Trim(f[2]) : "";
+            role.live = f.size() == 4 && Trim(f[3]) == "live";
             std::string ignored;
-            if (f.size() != 3 || role.size <= 0 ||
+            if (!shaped || role.size <= 0 || (f.size() == 4 && !role.live) ||
                 (!role.up.empty() && !ColourValue(role.up, ignored)) ||
                 (!role.down.empty() && !ColourValue(role.down, ignored)))
-                Fail(where + "a role is: size, up colour, down colour (#RRGGBB or empty)");
+                Fail(where + "a role is: size, up colour, down colour (#RRGGBB or empty)[, live]");
             roles[e.key] = role;
             continue;
         }
@@ -285,8 +288,9 @@ std::string MakeFile(const Language& language, const ResolutionClass& rc,
                      std::to_string(int(room)));
             }
             // A tight box, so that the text stands where the layout wants it whatever the label's
-            // alignment; two pixels spare for rounding differences of the platform's renderer.
-            const int width = m.width + 2;
+            // alignment; two pixels spare for rounding differences of the platform's renderer. A
+            // label whose text the panel replaces keeps its box, so it gets the whole room.
+            const int width = role.live ? static_cast<int>(room) : m.width + 2;
             const int height = m.ascent + m.descent;
             const double x = slot.x * rc.scale;
             const int left =
