@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "debug_output.h"
+#include "effects/profile_values.h"
 #include "device/device_library.h"
 #include "exception.h"
 #include "int_conversions.h"
@@ -65,6 +66,7 @@ TAudioMainForm::TAudioMainForm()
     m_View.LoadAndApplySkin();
     SearchDevice();
     m_Features.effects.InitEffectModel();
+    m_Features.effects.LoadInitial3DSetting();
     if (m_Device.m_bDevicePresent) PrepareDevice();
     m_Features.surround.ApplyDefaults();
     DriverEffectApplyRequest(1);
@@ -124,6 +126,9 @@ void TAudioMainForm::LoadIcons() {
 void TAudioMainForm::ReadFeatureKeys() {
     m_iOldVersion = ReadConfigInt(ConfigFilePath(), L"Version", L"OldVersion");
     m_iDefaultIni = ReadConfigInt(ConfigFilePath(), L"Version", L"DefaultIni");
+    m_Features.effects.SetDefaultProfile(
+        m_iDefaultIni != 0,
+        PerUserProfilePath(m_AppFolderPath.InstallFolderName, L"DefaultProfile.ini"));
     std::wstring monitor = ReadConfigText(ConfigFilePath(), L"Mic", L"Monitor");
     m_Features.microphone.SetMonitorMode(monitor.empty() ? 1 : LeadingDigitsToInt(monitor));
     ViewSettings settings;
@@ -186,7 +191,11 @@ void TAudioMainForm::FormDestroy() {
     if (!m_bBound) return;
     m_Notifications.Unregister();
     m_Features.profiles.SaveLastProfile();
-    m_Features.effects.ResetDeviceEffects();
+    m_Features.effects.ResetDeviceEffects([this] {
+        m_Features.surround.ClearState();
+        m_Features.surround.ResetSpeakers();
+        m_Features.microphone.MonitoringOff();
+    });
     m_hDevice.reset();
     Timer1.SetEnabled(false);
 }

@@ -59,13 +59,13 @@ bool PageIs(const MainFormView& v, int page) {
 }
 
 void SetEQ(MainFormView& v, int) {
-    v.Features().effects.SetEQEnable(!v.Features().effects.EQEnable());
+    v.Features().effects.ToggleEQ();
 }
 void Set3D(MainFormView& v, int) {
-    v.Features().effects.Set3DEnable(!v.Features().effects.Enable3D());
+    v.Features().effects.Toggle3D();
 }
 void SetFBM(MainFormView& v, int) {
-    v.Features().effects.SetFBM(!v.Features().effects.FBM());
+    v.Features().effects.ToggleFBM();
 }
 void SelectPreset(MainFormView& v, int preset) {
     v.Features().effects.SelectPreset(preset);
@@ -235,7 +235,8 @@ const std::vector<ControlSpec>& MainFormControls() {
         PressButton(L"Menu3Image", tag::Menu3, L"Main", 0, L"Menu3ImageUp", L"Menu3ImageDown",
                     L"Menu3Label", About, kActOnRelease | kWorksWithoutDevice),
         PageTab(L"PageEQImage", tag::PageEQ, L"PageEQUpImage", L"PageEQDownImage", L"PageEQLabel", kPageEQ),
-        Chooser(L"Page3DImage", tag::Page3D, R::Picture, L"Main", 0, SkinLook::None),
+        PageTab(L"Page3DImage", tag::Page3D, L"Page3DUpImage", L"Page3DDownImage", L"Page3DLabel",
+                kPage3D),
         PageTab(L"PageEffectImage", tag::PageEffect, L"PageEffectUpImage", L"PageEffectDownImage",
                 L"PageEffectLabel", kPageEffect),
         PageTab(L"PageMicImage", tag::PageMic, L"PageMicUpImage", L"PageMicDownImage",
@@ -275,6 +276,7 @@ const std::vector<ControlSpec>& MainFormControls() {
         Slider(R::EQBar, L"EQ1200HzBarImage", tag::EQBar + 2, L"EQ", kPageEQ, 2),
         Slider(R::EQBar, L"EQ3600HzBarImage", tag::EQBar + 3, L"EQ", kPageEQ, 3),
         Slider(R::EQBar, L"EQ12000HzBarImage", tag::EQBar + 4, L"EQ", kPageEQ, 4),
+        // The covers reach from their top down to their band's thumb (cut, not stretched).
         Slider(R::EQBar, L"EQ60HzBarDownImage", tag::EQBarDown, L"EQ", 0, 0),
         Slider(R::EQBar, L"EQ300HzBarDownImage", tag::EQBarDown + 1, L"EQ", 0, 1),
         Slider(R::EQBar, L"EQ1200HzBarDownImage", tag::EQBarDown + 2, L"EQ", 0, 2),
@@ -288,8 +290,9 @@ const std::vector<ControlSpec>& MainFormControls() {
         Slider(R::EQThumb, L"EQ12000HzSliderImage", tag::EQSlider + 4, L"EQ", kPageEQ, 4),
 
         // 3D page.
-        Indicator(L"D33DENImage", 0, L"3D", kPage3D, L"D33DENImageUp", L"D33DENImageDown",
-                  L"D33DENLabel", D3On),
+        // The 3D page's own switch does what the equaliser page's 3D button does.
+        Button(R::Switch, L"D33DENImage", tag::EQ3DEnable, L"3D", kPage3D, L"D33DENImageUp", L"D33DENImageDown",
+               L"D33DENLabel", D3On, Set3D),
         Button(R::Switch, L"D3FBMImage", tag::FBM, L"3D", kPage3D, L"D3FBMImageUp", L"D3FBMImageDown",
                L"D3FBMLabel", FBMOn, SetFBM),
         PressButton(L"D3ResetImage", tag::D3Reset, L"3D", kPage3D, L"D3ResetImageUp",
@@ -472,7 +475,7 @@ const std::vector<ControlSpec>& MainFormControls() {
         Text(L"EQ1200HzLabel"),
         Text(L"EQ3600HzLabel"),
         Text(L"EQ12000HzLabel"),
-        Caption(L"D33DENLabel", 0, L"D33DENImage"),
+        Caption(L"D33DENLabel", tag::EQ3DEnable, L"D33DENImage"),
         Caption(L"D3FBMLabel", tag::FBM, L"D3FBMImage"),
         Caption(L"D3ResetLabel", tag::D3Reset, L"D3ResetImage"),
         Text(L"D3LChannelLabel"),

@@ -61,6 +61,7 @@ void MainFormView::CreateDesign() {
     for (const Entry& entry : entries_)
         Bind(entry);
     DeviceActiveLabel = LabelNamed(L"DeviceActiveLabel");
+    features_.effects.OnShow = [this] { RefreshStates(); };
     BeeCheckBox = std::make_unique<CheckBox>(form_, L"BeeCheckBox", L"Bee");
     ListenToDeviceCheckBox = std::make_unique<CheckBox>(form_, L"ListenToDeviceCheckBox", L"Listen");
     ListenToDeviceCheckBox->SetEnabled(false);
@@ -153,12 +154,12 @@ void MainFormView::ShowLook(const Entry& entry) {
         ApplySkinItemTo(item, *static_cast<Image*>(entry.control), SkinFolder());
         shownKeys_[entry.control] = key;
     }
-    int page = currentPage_;
-    if (entry.spec->page != kPage3D)
-        entry.control->SetVisible(Shown(item.ImageFile) && VisibleOnPage(entry, item.Page, page));
+    entry.control->SetVisible(Shown(item.ImageFile) &&
+                              VisibleOnPage(entry, item.Page, currentPage_));
 }
 
 void MainFormView::RefreshStates() {
+    PlaceSliderThumbs();
     for (const Entry& entry : entries_) {
         SkinLook look = entry.spec->look;
         if (look == SkinLook::UpDown || look == SkinLook::ByEffectMode ||
@@ -219,8 +220,6 @@ void MainFormView::ChangePage(int page) {
 void MainFormView::ApplyPageVisibility(int page) {
     for (const Entry& entry : entries_) {
         const ControlSpec& spec = *entry.spec;
-        // The 3D page's controls keep what the skin gave them.
-        if (spec.page == kPage3D) continue;
         if (spec.kind == ControlKind::Image) {
             const wchar_t* key = KeyFor(entry);
             const SkinItem& item = m_Skin.Item(spec.section ? spec.section : L"", key ? key : L"");
@@ -234,7 +233,7 @@ void MainFormView::ApplyPageVisibility(int page) {
     }
     for (const LanguageKey& key : LanguageKeys()) {
         Label* label = key.control ? LabelNamed(key.control) : nullptr;
-        if (!label || std::wstring(key.section) == L"3D") continue;
+        if (!label) continue;
         if (label == DeviceActiveLabel && std::wstring(key.name) != L"LabelActive") continue;
         const TextItem* text = m_Texts.Find(key.name);
         int judged = page;

@@ -77,7 +77,7 @@ class MainFormView {
     // Pages: the first one shown at creation, a change asked for by a tab.
     void ShowPage(int page);
     void ChangePage(int page);
-    // The pictures and label colours of every control that follows a state, after the
+    // The thumbs, pictures and label colours of every control that follows a state, after the
     // features or the device changed.
     void RefreshStates();
     // The device-state text ("LabelActive", "LabelUnDriver", "LabelUnactive").
@@ -128,6 +128,9 @@ class MainFormView {
     bool VisibleOnPage(const Entry& entry, int itemPage, int page) const;
     void PlaceSliderThumbs();
     void MoveSpeakersToNewCircle();
+    void TellSliderGeometry();
+    int D3TrackTop() const;
+    int D3Travel() const;
 
     // Languages.
     int BuildLanguageMenu();

@@ -98,6 +98,8 @@ const SkinKey kSkinKeyTable[] = {
     {L"3D", L"D3LBetaSliderImage", SkinKeyKind::Image, 5},
     {L"3D", L"D3RAlphaSliderImage", SkinKeyKind::Image, 5},
     {L"3D", L"D3RBetaSliderImage", SkinKeyKind::Image, 5},
+    // The panel's own: the 3D thumbs' track of this skin.
+    {L"3D", L"D3Slider", SkinKeyKind::Slider, 5},
     // [Effect]
     {L"Effect", L"Back_EffectImage", SkinKeyKind::Image, 2},
     {L"Effect", L"EffectButtonNonImageUp", SkinKeyKind::Image, 2},
@@ -195,6 +197,9 @@ const SkinKey kSkinKeyTable[] = {
     {L"Main", L"PageENCDownImage", SkinKeyKind::Image, 0},
     {L"Main", L"PageVMEffectUpImage", SkinKeyKind::Image, 0},
     {L"Main", L"PageVMEffectDownImage", SkinKeyKind::Image, 0},
+    // The panel's own: the 3D page's tab.
+    {L"Main", L"Page3DUpImage", SkinKeyKind::Image, 0},
+    {L"Main", L"Page3DDownImage", SkinKeyKind::Image, 0},
     {L"Main", L"BevelLine", SkinKeyKind::Bevel, 0},
     {L"Main", L"BevelLine2", SkinKeyKind::Bevel, 0},
     // [LED]

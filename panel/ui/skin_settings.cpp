@@ -8,8 +8,6 @@
 
 namespace {
 
-
-
 const size_t kImageFields = 6;
 const size_t kFieldLength = 127;
 const size_t kFileNameLength = 63;
@@ -96,6 +94,10 @@ bool ReadGeometry(const SkinKey& key, const std::wstring& value, bool oldVersion
     } else if (name == L"ENCSlider") {
         g.EncSliderTop = n[0];
         g.EncSliderRange = n[1];
+    } else if (name == L"D3Slider") {
+        g.D3SliderTop = AddOffset(n[0], topShift);
+        g.D3SliderRange = n[1];
+        g.HasD3Slider = true;
     } else if (name == L"MicProgressLength") {
         g.MicProgressLength = n[0];
     } else if (name == L"VirtualCenter") {
@@ -165,6 +167,8 @@ int LoadSkinSettings(const ProfileReader& layout, const ProfileReader& base, boo
     // The radius the speakers stand on until now; without a "VirtualCenter" key it stays.
     loaded.geometry.PreviousVirtualRadius = settings.geometry.VirtualRadius;
     SkinGeometry& g = loaded.geometry;
+    // A skin without its own 3D track uses the classic fixed one.
+    g.HasD3Slider = false;
     for (size_t i = 0; i < keys.size(); ++i) {
         const SkinKey& key = keys[i];
         const std::wstring name = key.name;

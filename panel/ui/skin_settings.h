@@ -27,6 +27,11 @@ struct SkinGeometry {
     int EqSliderTop = 0;
     int EqSliderRange = 0;
     int D3BarRange = 0;
+    // The 3D thumbs' own track ("D3Slider" of [3D]: top, range); without it they travel
+    // between the fixed rows 105 and 225 and take the equaliser's range as their scale.
+    bool HasD3Slider = false;
+    int D3SliderTop = 0;
+    int D3SliderRange = 0;
     int MicSliderTop = 0;
     int MicSliderRange = 0;
     int EncSliderTop = 0;

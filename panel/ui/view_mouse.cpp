@@ -31,9 +31,6 @@ bool MovedByHook(ControlRole role) {
     }
 }
 
-// The thumb's fixed travel on the 3D page, whatever the skin.
-const int k3DThumbTop = 105;
-const int k3DThumbBottom = 225;
 // The move command with the caption hit code: the system drags the borderless window.
 const WPARAM kDragMove = SC_MOVE | HTCAPTION;
 
@@ -256,7 +253,7 @@ void MainFormView::HookDrag() {
         SliderMoved(*entry);
         break;
     case DragMode::D3Thumb:
-        DragControl->SetTop(std::clamp(newTop, k3DThumbTop, k3DThumbBottom));
+        DragControl->SetTop(std::clamp(newTop, D3TrackTop(), D3TrackTop() + D3Travel()));
         SliderMoved(*entry);
         break;
     case DragMode::MicThumb:
@@ -297,10 +294,10 @@ void MainFormView::SliderMoved(const Entry& entry) {
     const int top = entry.control->Top();
     switch (entry.spec->role) {
     case ControlRole::EQThumb:
-        features_.effects.EQBandMoved(entry.spec->arg, top - g.EqSliderTop, g.EqSliderRange);
+        features_.effects.EQBandMoved(entry.spec->arg, top - g.EqSliderTop);
         break;
     case ControlRole::D3Thumb:
-        features_.effects.D3SliderMoved(entry.spec->arg, top - k3DThumbTop, g.D3BarRange);
+        features_.effects.D3SliderMoved(static_cast<Slider3D>(entry.spec->arg), top - D3TrackTop());
         break;
     case ControlRole::MicThumb:
         if (g.MicSliderRange > 0)

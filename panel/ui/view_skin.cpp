@@ -85,6 +85,7 @@ void MainFormView::SkinMenuClick(MenuItem& item) {
         other->Checked = false;
     item.Checked = true;
     m_strSkinName = name;
+    TellSliderGeometry();
     ApplySkin();
     ApplyLanguage();
     RefreshStates();
@@ -113,6 +114,7 @@ bool MainFormView::LoadSkinSettings(const std::wstring& skinName) {
 void MainFormView::LoadAndApplySkin() {
     if (settings_.regionCut) ApplyRegionFile();
     LoadSkinSettings(m_strSkinName);
+    TellSliderGeometry();
     ApplySkin();
     ApplyLanguage();
     // Without a per-user choice the menu marks the skin whose pictures are shown.
@@ -177,6 +179,57 @@ bool MainFormView::ApplyRegionFile() {
     return true;
 }
 
-// Placed by the features that own the sliders' values and the speakers' positions.
-void MainFormView::PlaceSliderThumbs() {}
+namespace {
+// The classic 3D track: fixed rows of the window, whatever the skin.
+const int kClassic3DTop = 105;
+const int kClassic3DTravel = 120;
+
+const wchar_t* const kEQThumbs[] = {L"EQ60HzSliderImage", L"EQ300HzSliderImage",
+                                    L"EQ1200HzSliderImage", L"EQ3600HzSliderImage",
+                                    L"EQ12000HzSliderImage"};
+const wchar_t* const kEQBarDowns[] = {L"EQ60HzBarDownImage", L"EQ300HzBarDownImage",
+                                      L"EQ1200HzBarDownImage", L"EQ3600HzBarDownImage",
+                                      L"EQ12000HzBarDownImage"};
+const wchar_t* const k3DThumbs[] = {L"D3LBetaSliderImage", L"D3LAlphaSliderImage",
+                                    L"D3RBetaSliderImage", L"D3RAlphaSliderImage"};
+} // namespace
+
+int MainFormView::D3TrackTop() const {
+    return m_Skin.geometry.HasD3Slider ? m_Skin.geometry.D3SliderTop : kClassic3DTop;
+}
+
+int MainFormView::D3Travel() const {
+    return m_Skin.geometry.HasD3Slider ? m_Skin.geometry.D3SliderRange : kClassic3DTravel;
+}
+
+// The sliders' geometry of this skin for the features that turn positions into values.
+void MainFormView::TellSliderGeometry() {
+    const SkinGeometry& g = m_Skin.geometry;
+    features_.effects.SetSliderGeometry(g.EqSliderRange, D3Travel(),
+                                        g.HasD3Slider ? g.D3SliderRange : g.D3BarRange);
+}
+
+// Every thumb where the feature that owns its value has it; a band's cover picture reaches
+// from its own top down to its thumb's bottom edge.
+void MainFormView::PlaceSliderThumbs() {
+    const SkinGeometry& g = m_Skin.geometry;
+    for (int band = 0; band < 5; ++band) {
+        Image* thumb = ImageNamed(kEQThumbs[band]);
+        if (!thumb) continue;
+        thumb->SetTop(g.EqSliderTop + features_.effects.EQSliderOffset(band));
+        if (Image* cover = ImageNamed(kEQBarDowns[band])) {
+            int height = thumb->Top() + thumb->Height() - cover->Top();
+            if (height > 0) cover->SetHeight(height);
+        }
+    }
+    for (int i = 0; i < 4; ++i)
+        if (Image* thumb = ImageNamed(k3DThumbs[i]))
+            thumb->SetTop(D3TrackTop() + features_.effects.D3SliderOffset(static_cast<Slider3D>(i)));
+    if (Image* thumb = ImageNamed(L"ENCSliderImage"); thumb && g.EncSliderRange > 0) {
+        float step = static_cast<float>(features_.microphone.ENCLevel() * g.EncSliderRange *
+                                        (1.0 / 30));
+        thumb->SetTop(g.EncSliderTop + static_cast<int>(g.EncSliderRange - step));
+    }
+}
+
 void MainFormView::MoveSpeakersToNewCircle() {}

@@ -34,6 +34,10 @@ int Field(const std::wstring& value, int index) {
     return _wtoi(value.c_str() + start);
 }
 
+uint8_t Register(uint16_t address) {
+    return sim::SimulatedDevice::Instance().With([&](sim::State& s) { return s.registers[address]; });
+}
+
 std::wstring FirstField(const std::wstring& value) {
     return value.substr(0, value.find(L','));
 }
@@ -66,7 +70,8 @@ struct PageTab {
     const wchar_t* title;
 };
 const PageTab kPages[] = {
-    {L"PageEQImage", 1, L"1-Equaliser"},   {L"PageEffectImage", 2, L"2-Environment"},
+    {L"PageEQImage", 1, L"1-Equaliser"},   {L"Page3DImage", 5, L"5-3D"},
+    {L"PageEffectImage", 2, L"2-Environment"},
     {L"PageMicImage", 3, L"3-Microphone"}, {L"PageVirtual7p1Image", 4, L"4-Virtual71"},
     {L"PageLEDImage", 6, L"6-Lighting"},   {L"PageENCImage", 7, L"7-NoiseCancelling"},
     {L"PageVMEffectImage", 8, L"8-Voice"}};
@@ -180,13 +185,17 @@ TEST_F(PanelSkin, EveryPageInBothSkinsAndEveryLanguage) {
 
 TEST_F(PanelSkin, ButtonsSwapTheirPicturesAndGroupsKeepOneDown) {
     Start();
-    ASSERT_TRUE(Shows(L"EQEQENImage", L"EQ", L"EQEQENImageUp"));
+    // The device's own equaliser data decides whether the equaliser starts on.
+    const bool on = State()[L"eq"] == L"1";
+    const wchar_t* key[] = {L"EQEQENImageUp", L"EQEQENImageDown"};
+    ASSERT_TRUE(Shows(L"EQEQENImage", L"EQ", key[on]));
     panel_->Click(L"EQEQENImage");
-    EXPECT_TRUE(panel_->WaitForState(L"eq", L"1"));
-    EXPECT_TRUE(Shows(L"EQEQENImage", L"EQ", L"EQEQENImageDown"));
+    EXPECT_TRUE(panel_->WaitForState(L"eq", on ? L"0" : L"1"));
+    EXPECT_TRUE(Shows(L"EQEQENImage", L"EQ", key[!on]));
+    EXPECT_EQ(Register(0x100) & 0x04, on ? 0 : 4);
     panel_->Click(L"EQEQENImage");
-    EXPECT_TRUE(panel_->WaitForState(L"eq", L"0"));
-    EXPECT_TRUE(Shows(L"EQEQENImage", L"EQ", L"EQEQENImageUp"));
+    EXPECT_TRUE(panel_->WaitForState(L"eq", on ? L"1" : L"0"));
+    EXPECT_TRUE(Shows(L"EQEQENImage", L"EQ", key[on]));
 
     panel_->Click(L"EQS3Image");
     EXPECT_TRUE(panel_->WaitForState(L"preset", L"3"));
@@ -267,10 +276,15 @@ TEST_F(PanelSkin, SlidersStayWithinTheirTravel) {
     std::wstring skin = SkinFile();
     int eqTop = Field(ProfileValue(skin, L"EQ", L"EQSlider"), 0),
         eqRange = Field(ProfileValue(skin, L"EQ", L"EQSlider"), 1);
+    // The band's gain reaches its two registers: 512 at the bottom, 2559 at the top.
     panel_->Drag(L"EQ60HzSliderImage", 0, 600);
     EXPECT_EQ(panel_->Bounds(L"EQ60HzSliderImage").top, eqTop + eqRange);
+    EXPECT_EQ(Register(0x120), 0x00);
+    EXPECT_EQ(Register(0x121), 0x02);
     panel_->Drag(L"EQ60HzSliderImage", 0, -600);
     EXPECT_EQ(panel_->Bounds(L"EQ60HzSliderImage").top, eqTop);
+    EXPECT_EQ(Register(0x120), 0xFF);
+    EXPECT_EQ(Register(0x121), 0x09);
 
     ShowPage(L"PageMicImage", 3);
     int micTop = Field(ProfileValue(skin, L"Mic", L"MicSlider"), 0),
@@ -299,9 +313,9 @@ TEST_F(PanelSkin, SlidersStayWithinTheirTravel) {
     EXPECT_EQ(panel_->Bounds(L"ENCSliderImage").top, encTop);
 }
 
-// The product's skins leave the 3D page out; a small skin of the test's own places a 3D
-// thumb, which travels between fixed rows whatever the skin says.
-TEST_F(PanelSkin, ThreeDThumbsKeepTheirFixedTravel) {
+// A skin without its own 3D track (a small skin of the test's own): the thumbs travel between
+// the fixed rows 105 and 225 whatever the skin says.
+TEST_F(PanelSkin, ThreeDThumbsKeepTheClassicRowsWithoutATrackOfTheSkin) {
     TempFolder install;
     for (const wchar_t* file : {L"Kestrel.exe", L"DLLTR_UsbAudio42xx_x32.dll", L"AudioConfig.cfg"})
         ASSERT_TRUE(CopyFileW((StagedPanelFolder() + file).c_str(),
@@ -310,19 +324,53 @@ TEST_F(PanelSkin, ThreeDThumbsKeepTheirFixedTravel) {
     CreateDirectoryW((install.Path() + L"Skin").c_str(), nullptr);
     CreateDirectoryW(skin.c_str(), nullptr);
     const std::wstring source = StagedPanelFolder() + L"Skin\\Midnight\\";
-    for (const wchar_t* file : {L"MainForm.png", L"Thumb.png", L"MainForm_Frame.rgn"})
+    for (const wchar_t* file : {L"MainForm.png", L"Thumb.png", L"Tab3DUp.png", L"MainForm_Frame.rgn"})
         ASSERT_TRUE(CopyFileW((source + file).c_str(), (skin + file).c_str(), FALSE));
     WriteFileBytes(skin + L"SkinSetting.ini", "[Main]\r\nMainFormImage=MainForm.png,0,0\r\n"
+                                              "Page3DUpImage=Tab3DUp.png,12,128\r\n"
                                               "[3D]\r\nD3LAlphaSliderImage=Thumb.png,400,160\r\n");
     ChooseSkinAndLanguage(L"Test3D", L"English");
     Start(install.Path());
     ASSERT_EQ(State()[L"skin"], L"Test3D");
+    EXPECT_FALSE(panel_->Visible(L"D3LAlphaSliderImage"));
+    ShowPage(L"Page3DImage", 5);
+    ASSERT_TRUE(panel_->Visible(L"D3LAlphaSliderImage"));
     panel_->Drag(L"D3LAlphaSliderImage", 0, -400);
     EXPECT_EQ(panel_->Bounds(L"D3LAlphaSliderImage").top, 105);
     panel_->Drag(L"D3LAlphaSliderImage", 0, 400);
     EXPECT_EQ(panel_->Bounds(L"D3LAlphaSliderImage").top, 225);
     EXPECT_EQ(panel_->Close(), 0);
     panel_.reset();
+}
+
+// The product's 3D page: its switch, the thumbs on the skin's own track, and the link mode
+// that moves the other channel's thumb with it.
+TEST_F(PanelSkin, ThreeDPageSetsTheSoundField) {
+    Start();
+    ShowPage(L"Page3DImage", 5);
+    const std::wstring track = ProfileValue(SkinFile(), L"3D", L"D3Slider");
+    const int top = Field(track, 0), range = Field(track, 1);
+    panel_->Click(L"D33DENImage");
+    EXPECT_TRUE(panel_->WaitForState(L"3d", L"1"));
+    EXPECT_TRUE(Shows(L"D33DENImage", L"3D", L"D33DENImageDown"));
+    EXPECT_EQ(Register(0x100) & 0x80, 0x80);
+
+    // Left alpha to the top: 15, with the left beta's 3 in the same register.
+    panel_->Drag(L"D3LAlphaSliderImage", 0, -400);
+    EXPECT_EQ(panel_->Bounds(L"D3LAlphaSliderImage").top, top);
+    EXPECT_EQ(Register(0x18B), 0xF3);
+    EXPECT_EQ(Register(0x18C), 0xA3);
+
+    // Twice on the alpha link: the channels' alphas move together.
+    panel_->Click(L"D3AlphaImage");
+    panel_->Click(L"D3AlphaImage");
+    EXPECT_TRUE(panel_->WaitForState(L"alphaLink", L"1"));
+    EXPECT_TRUE(Shows(L"D3AlphaImage", L"3D", L"D3AlphaDepImage"));
+    panel_->Drag(L"D3LAlphaSliderImage", 0, 400);
+    EXPECT_EQ(panel_->Bounds(L"D3LAlphaSliderImage").top, top + range);
+    EXPECT_EQ(panel_->Bounds(L"D3RAlphaSliderImage").top, top + range);
+    EXPECT_EQ(Register(0x18B), 0x03);
+    EXPECT_EQ(Register(0x18C), 0x03);
 }
 
 TEST_F(PanelSkin, SpeakersFollowTheMouseOnlyInsideTheCircle) {

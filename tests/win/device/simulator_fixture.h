@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -25,6 +27,45 @@ class SimulatedDeviceTest : public ::testing::Test {
         return lines;
     }
     void MarkJournal() { start_ = device().JournalSequence(); }
+
+    // The journal as the device saw it: register writes "W 120=FF" and reads "R 129=A3" (a
+    // register selected, then written or read), "close" for the closing report, library
+    // calls without their "library " prefix and driver requests as they are.
+    std::vector<std::wstring> DeviceOperations() {
+        std::vector<std::wstring> ops;
+        std::wstring selected;
+        for (const std::wstring& line : Journal()) {
+            if (line.rfind(L"library ", 0) == 0) {
+                ops.push_back(line.substr(8));
+            } else if (line.rfind(L"driver request", 0) == 0) {
+                ops.push_back(line);
+            } else if (line.rfind(L"HID out ", 0) == 0) {
+                std::vector<unsigned> b;
+                for (size_t at = 8; at + 1 < line.size(); at += 3)
+                    b.push_back(std::stoul(line.substr(at, 2), nullptr, 16));
+                if (std::all_of(b.begin(), b.end(), [](unsigned v) { return v == 0; })) {
+                    ops.push_back(L"close");
+                } else if (b.size() >= 5 && b[4] == 0x10) {
+                    wchar_t text[8];
+                    swprintf(text, 8, L"%X", b[2] | (b[3] << 8));
+                    selected = text;
+                } else if (b.size() >= 5 && b[4] == 0x20) {
+                    wchar_t text[8];
+                    swprintf(text, 8, L"%02X", b[2]);
+                    ops.push_back(L"W " + selected + L"=" + text);
+                }
+            } else if (line.rfind(L"HID in ", 0) == 0) {
+                ops.push_back(L"R " + selected + L"=" + line.substr(13, 2));
+            }
+        }
+        return ops;
+    }
+    uint8_t Register(uint16_t address) {
+        return device().With([&](sim::State& s) { return s.registers[address]; });
+    }
+    void SetRegister(uint16_t address, uint8_t value) {
+        device().With([&](sim::State& s) { s.registers[address] = value; });
+    }
 
     // "HID out " and the report's bytes: the given ones, then zeros up to the length.
     static std::wstring Report(const wchar_t* kind, std::vector<uint8_t> bytes, size_t length) {

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Benchmarks (not part of the test command): builds the Windows builds and runs each
+# benchmark program under Wine against the simulated device, in both builds.
+set -euo pipefail
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+"$ROOT/scripts/bootstrap.sh"
+"$ROOT/scripts/build.sh" win32 win64 >/dev/null
+
+. "$ROOT/scripts/wine-env.sh"
+trv_make_prefix
+cleanup() { trv_stop_wine; }
+trap cleanup EXIT
+trv_start_wineserver
+export TRV42XX_SIMULATOR=1
+for b in win64 win32; do
+  timeout 600 wine "$ROOT/build/$b/bin/eq_slider_bench.exe" "${EQ_MOVES:-200}" </dev/null
+done
