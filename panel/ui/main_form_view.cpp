@@ -62,7 +62,12 @@ void MainFormView::CreateDesign() {
         Bind(entry);
     DeviceActiveLabel = LabelNamed(L"DeviceActiveLabel");
     features_.effects.OnShow = [this] { RefreshStates(); };
+    features_.surround.OnShow = [this] { PlaceSpeakers(); };
     BeeCheckBox = std::make_unique<CheckBox>(form_, L"BeeCheckBox", L"Bee");
+    BeeCheckBox->OnClick = [this](CheckBox& box) {
+        features_.surround.SetBee(box.Checked());
+        RefreshStates();
+    };
     ListenToDeviceCheckBox = std::make_unique<CheckBox>(form_, L"ListenToDeviceCheckBox", L"Listen");
     ListenToDeviceCheckBox->SetEnabled(false);
 }
