@@ -1,9 +1,16 @@
 // Stand-in for the device service. Registers itself with "/Service"; when running it starts
 // the panel with the command lines setup registered, on the user-defined control codes
-// 193 (user start) and 196 (boot). For tests it can keep a journal of the control codes it
+// 193 (user start) and 196 (boot). When it starts and the extension filter driver is
+// registered, it attaches the driver to the system's devices (the package's own way of
+// putting the driver in their stacks; setup restarts them afterwards). For tests it can keep a journal of the control codes it
 // receives and imitate a service that refuses or is slow to stop or start.
 #include "debug_output.h"
+#include "device_id_mgr.h"
+#include "device_search.h"
+#include "simulated_device_list.h"
 #include "win_handles.h"
+
+#include <setupapi.h>
 
 #include <windows.h>
 #include <shellapi.h>
@@ -90,6 +97,40 @@ void StartRegisteredProgram(DWORD code) {
     }
 }
 
+bool SimulatorSelected() {
+    wchar_t value[8] = L"";
+    return GetEnvironmentVariableW(L"TRV42XX_SIMULATOR", value, 8) == 1 && value[0] == L'1';
+}
+
+// Puts "Polder" first in the lower filters of the present devices of the USB group that
+// setup stored, once the driver's service key exists.
+void AttachFilterDriver() {
+    const wchar_t kDriver[] = L"Polder";
+    UniqueRegKey driverKey;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\Polder", 0,
+                      KEY_READ | KEY_WOW64_64KEY, driverKey.put()) != ERROR_SUCCESS)
+        return;
+    CDeviceIdMgr ids(MatchRule::Setup);
+    if (ids.LoadFromRegistry(kUsbDeviceIdGroupKey) != 0) return;
+    if (SimulatorSelected()) SetDeviceListSource(&sim::SimulatedDeviceLists());
+    const GUID anyClass{};
+    std::unique_ptr<DeviceList> list = DeviceLists().Open(anyClass, true);
+    for (uint32_t i = 0; list && list->HasEntry(i); ++i) {
+        uint32_t type = 0;
+        auto hardwareId = GetDeviceProperty(*list, i, SPDRP_HARDWAREID, &type);
+        if (!hardwareId || !ids.Match(reinterpret_cast<const wchar_t*>(hardwareId->data()))) continue;
+        if (DevicePropertyEquals(*list, i, kDriver, SPDRP_LOWERFILTERS)) continue;
+        std::wstring filters = std::wstring(kDriver) + L'\0';
+        if (auto old = GetDeviceProperty(*list, i, SPDRP_LOWERFILTERS, &type); old && type == REG_MULTI_SZ)
+            for (const wchar_t* p = reinterpret_cast<const wchar_t*>(old->data()); *p; p += wcslen(p) + 1)
+                filters += std::wstring(p) + L'\0';
+        filters += L'\0';
+        if (list->WriteProperty(i, SPDRP_LOWERFILTERS, reinterpret_cast<const uint8_t*>(filters.data()),
+                                static_cast<uint32_t>(filters.size() * sizeof(wchar_t))))
+            Journal(L"attached Polder");
+    }
+}
+
 DWORD WINAPI ControlHandler(DWORD control, DWORD, LPVOID, LPVOID) {
     switch (control) {
     case SERVICE_CONTROL_STOP:
@@ -115,6 +156,7 @@ void WINAPI ServiceMain(DWORD argc, LPWSTR* argv) {
     g_stopEvent.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     ReportState(SERVICE_START_PENDING, kSlowMs + 1000);
     Journal(L"start");
+    AttachFilterDriver();
     if (g_options.slowStart) Sleep(kSlowMs);
     ReportState(SERVICE_RUNNING);
     // A slow stop finishes on its own time after the request.
@@ -133,8 +175,13 @@ int RegisterSelf() {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     UniqueServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
     if (!manager) return 1;
+    // A service left by an earlier installation now runs this program file.
     UniqueServiceHandle existing(OpenServiceW(manager.get(), L"Meridel", SERVICE_ALL_ACCESS));
-    if (existing) return 0;
+    if (existing)
+        return ChangeServiceConfigW(existing.get(), SERVICE_NO_CHANGE, SERVICE_NO_CHANGE, SERVICE_NO_CHANGE,
+                                    path, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)
+                   ? 0
+                   : 2;
     UniqueServiceHandle service(CreateServiceW(manager.get(), L"Meridel", L"Meridel", SERVICE_ALL_ACCESS,
                                                SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START,
                                                SERVICE_ERROR_NORMAL, path, nullptr, nullptr, nullptr, nullptr,
