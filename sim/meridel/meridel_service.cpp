@@ -89,6 +89,9 @@ void StartRegisteredProgram(DWORD code) {
         return;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    // The user's desktop, not the service's own window station, so that the user sees it.
+    wchar_t desktop[] = L"WinSta0\\Default";
+    startup.lpDesktop = desktop;
     PROCESS_INFORMATION process{};
     if (CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         CloseHandle(process.hThread);
@@ -109,10 +112,11 @@ void AttachFilterDriver() {
     UniqueRegKey driverKey;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\Polder", 0,
                       KEY_READ | KEY_WOW64_64KEY, driverKey.put()) != ERROR_SUCCESS)
-        return;
+        return Journal(L"no filter driver to attach");
     CDeviceIdMgr ids(MatchRule::Setup);
-    if (ids.LoadFromRegistry(kUsbDeviceIdGroupKey) != 0) return;
+    if (ids.LoadFromRegistry(kUsbDeviceIdGroupKey) != 0) return Journal(L"no device group to attach the driver to");
     if (SimulatorSelected()) SetDeviceListSource(&sim::SimulatedDeviceLists());
+    Journal(SimulatorSelected() ? L"attaching to the simulated devices" : L"attaching to the devices");
     const GUID anyClass{};
     std::unique_ptr<DeviceList> list = DeviceLists().Open(anyClass, true);
     for (uint32_t i = 0; list && list->HasEntry(i); ++i) {

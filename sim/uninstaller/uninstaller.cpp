@@ -105,7 +105,12 @@ void Uninstall(const std::wstring& installFolder) {
     DeleteKey(L"TRV USB DeviceId Group");
     DeleteKey(L"TRV HID DeviceId Group");
 
-    RemoveFolder(installFolder);
+    // Programs that were asked to close may still be ending and hold their files a moment.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        RemoveFolder(installFolder);
+        if (GetFileAttributesW(installFolder.c_str()) == INVALID_FILE_ATTRIBUTES) break;
+        Sleep(500);
+    }
 }
 
 } // namespace
@@ -132,7 +137,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             Uninstall(installFolder); // everything but this file
             return 0;
         }
-        std::wstring line = L"\"" + copy + L"\" --folder \"" + installFolder + L"\" --wait " +
+        // Without its last backslash, which would escape the closing quote.
+        std::wstring line = L"\"" + copy + L"\" --folder \"" + installFolder.substr(0, installFolder.size() - 1) +
+                            L"\" --wait " +
                             std::to_wstring(GetCurrentProcessId());
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
