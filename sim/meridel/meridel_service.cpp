@@ -65,6 +65,11 @@ void Journal(const std::wstring& line) {
     WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+// Debug output only: the journal keeps the control codes and the programs started.
+void Note(const std::wstring& line) {
+    DebugPrint(L"Meridel: %s\n", line);
+}
+
 void ReportState(DWORD state, DWORD waitHint = 0) {
     g_status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
     g_status.dwCurrentState = state;
@@ -112,11 +117,11 @@ void AttachFilterDriver() {
     UniqueRegKey driverKey;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\Polder", 0,
                       KEY_READ | KEY_WOW64_64KEY, driverKey.put()) != ERROR_SUCCESS)
-        return Journal(L"no filter driver to attach");
+        return Note(L"no filter driver to attach");
     CDeviceIdMgr ids(MatchRule::Setup);
-    if (ids.LoadFromRegistry(kUsbDeviceIdGroupKey) != 0) return Journal(L"no device group to attach the driver to");
+    if (ids.LoadFromRegistry(kUsbDeviceIdGroupKey) != 0) return Note(L"no device group to attach the driver to");
     if (SimulatorSelected()) SetDeviceListSource(&sim::SimulatedDeviceLists());
-    Journal(SimulatorSelected() ? L"attaching to the simulated devices" : L"attaching to the devices");
+    Note(SimulatorSelected() ? L"attaching to the simulated devices" : L"attaching to the devices");
     const GUID anyClass{};
     std::unique_ptr<DeviceList> list = DeviceLists().Open(anyClass, true);
     for (uint32_t i = 0; list && list->HasEntry(i); ++i) {
@@ -131,7 +136,7 @@ void AttachFilterDriver() {
         filters += L'\0';
         if (list->WriteProperty(i, SPDRP_LOWERFILTERS, reinterpret_cast<const uint8_t*>(filters.data()),
                                 static_cast<uint32_t>(filters.size() * sizeof(wchar_t))))
-            Journal(L"attached Polder");
+            Note(L"attached Polder");
     }
 }
 
