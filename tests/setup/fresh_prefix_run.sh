@@ -12,6 +12,10 @@ shift
 export TRV42XX_SIMULATOR=1
 rm -rf "$WINEPREFIX"
 trv_make_prefix || exit 1
+# The Windows version the prefix reports, when a test asks for another than Wine's default.
+if [ -n "${TRV_PREFIX_WINDOWS:-}" ]; then
+  timeout 60 "$WINE64" winecfg /v "$TRV_PREFIX_WINDOWS" >/dev/null 2>&1
+fi
 # The device service gets its environment from the system's, not from the test.
 timeout 60 "$WINE64" reg add 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' \
   /v TRV42XX_SIMULATOR /t REG_SZ /d 1 /f >/dev/null 2>&1
