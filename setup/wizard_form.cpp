@@ -65,8 +65,10 @@ TMainForm::TMainForm(TBackgroundForm& background)
       InstallLabel(AddLabel(*this, L"InstallLabel", L"Installing...", 16, 36)),
       RebootLabel(AddLabel(*this, L"RebootLabel", L"Setup will reboot your computer to complete the Install", 16, 20)) {
     DebugPrint(L"==> %s\n", L"TMainForm::TMainForm");
-    // A fixed dialog frame with the system menu only.
+    // A fixed dialog frame with the system menu only, owned by the background window so that it
+    // always stays in front of it.
     SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_MINIMIZEBOX);
+    SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(background.Handle()));
 
     const std::wstring own = OwnPath();
     GetFileVersionString(own, state_.version);
