@@ -31,18 +31,20 @@ std::wstring OwnFolder() {
 TBackgroundForm::TBackgroundForm() : Form(BackgroundDesign()), Image_(Add<::Image>(L"Image")) {
     DebugPrint(L"==> %s\n", L"TBackgroundForm::TBackgroundForm");
     programFolder_ = OwnFolder();
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN),
+              screenHeight = GetSystemMetrics(SM_CYSCREEN);
     resolutionFolder_ = BackgroundResolutionFolder(screenWidth, screenHeight);
     const std::wstring config = programFolder_ + kAppConfigFileName;
-    geometry_ = BackgroundGeometryFor(screenWidth, screenHeight, ReadConfigInt(config, L"Install", L"BackgroundWidth"),
+    geometry_ = BackgroundGeometryFor(screenWidth, screenHeight,
+                                      ReadConfigInt(config, L"Install", L"BackgroundWidth"),
                                       ReadConfigInt(config, L"Install", L"BackgroundHeight"));
     Image_.SetBounds({0, 0, ClientWidth(), ClientHeight()});
     Image_.SetStretch(true);
 }
 
 void TBackgroundForm::PlaceAtTopLeft() {
-    SetWindowPos(Handle(), nullptr, geometry_.left, geometry_.top, geometry_.width, geometry_.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, geometry_.left, geometry_.top, geometry_.width,
+                 geometry_.height, SWP_NOZORDER | SWP_NOACTIVATE);
     Image_.SetBounds({0, 0, ClientWidth(), ClientHeight()});
 }
 
@@ -58,17 +60,18 @@ void TBackgroundForm::FormShow() {
         Image_.SetVisible(false);
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
         SetBackground(face);
-        SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
+        SetWindowLongPtrW(Handle(), GWL_EXSTYLE,
+                          GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED);
         SetLayeredWindowAttributes(Handle(), face, 0, LWA_COLORKEY);
     } else {
         const std::wstring skin = ReadConfigText(config, L"Skin", L"SkinFolderName");
-        const std::wstring path = BackgroundPicturePath(programFolder_, skin, resolutionFolder_, picture,
-                                                        [](const std::wstring& p) {
-                                                            return GetFileAttributesW(p.c_str()) !=
-                                                                   INVALID_FILE_ATTRIBUTES;
-                                                        });
+        const std::wstring path = BackgroundPicturePath(
+            programFolder_, skin, resolutionFolder_, picture, [](const std::wstring& p) {
+                return GetFileAttributesW(p.c_str()) != INVALID_FILE_ATTRIBUTES;
+            });
         // A picture missing everywhere leaves the window's own colour; the wizard still shows.
-        if (!Image_.LoadPicture(path)) DebugPrint(L"***** Background picture not loaded: %s *****\n", path);
+        if (!Image_.LoadPicture(path))
+            DebugPrint(L"***** Background picture not loaded: %s *****\n", path);
     }
     if (wizard_) wizard_->Show();
 }

@@ -24,13 +24,16 @@ std::wstring BackgroundResolutionFolder(int screenWidth, int screenHeight) {
     return std::wstring();
 }
 
-BackgroundGeometry BackgroundGeometryFor(int screenWidth, int screenHeight, int configWidth, int configHeight) {
+BackgroundGeometry BackgroundGeometryFor(int screenWidth, int screenHeight, int configWidth,
+                                         int configHeight) {
     if (configWidth == 0 || configHeight == 0) return {0, 0, screenWidth, screenHeight, true};
     return {0, 0, configWidth, configHeight, false};
 }
 
-std::wstring BackgroundPicturePath(const std::wstring& programFolder, const std::wstring& skinFolderName,
-                                   const std::wstring& resolutionFolder, const std::wstring& fileName,
+std::wstring BackgroundPicturePath(const std::wstring& programFolder,
+                                   const std::wstring& skinFolderName,
+                                   const std::wstring& resolutionFolder,
+                                   const std::wstring& fileName,
                                    const std::function<bool(const std::wstring&)>& exists) {
     std::wstring path = programFolder + skinFolderName + L"\\" + resolutionFolder + fileName;
     if (exists(path)) return path;

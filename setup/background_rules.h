@@ -16,10 +16,13 @@ struct BackgroundGeometry {
 };
 
 // The whole screen unless the configuration gives both a width and a height.
-BackgroundGeometry BackgroundGeometryFor(int screenWidth, int screenHeight, int configWidth, int configHeight);
+BackgroundGeometry BackgroundGeometryFor(int screenWidth, int screenHeight, int configWidth,
+                                         int configHeight);
 
 // program folder + skin folder + "\" + resolution folder + file, or, when that file does not
 // exist, program folder + "\" + file (the skin and resolution folders cleared).
-std::wstring BackgroundPicturePath(const std::wstring& programFolder, const std::wstring& skinFolderName,
-                                   const std::wstring& resolutionFolder, const std::wstring& fileName,
+std::wstring BackgroundPicturePath(const std::wstring& programFolder,
+                                   const std::wstring& skinFolderName,
+                                   const std::wstring& resolutionFolder,
+                                   const std::wstring& fileName,
                                    const std::function<bool(const std::wstring&)>& exists);

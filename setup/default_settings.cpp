@@ -35,14 +35,16 @@ std::vector<DefaultSettingWrite> DefaultSettingWrites(const ConfigTextReader& re
         std::vector<std::wstring> pieces;
         SplitByComma(read(L"EncValueMap", std::to_wstring(index)), pieces);
         if (pieces.size() == 1) continue; // missing, empty or without a comma
-        writes.push_back({levelKey, pieces[0], NumberOf(pieces[1]), L"***** Save level to registry FAIL! *****"});
+        writes.push_back({levelKey, pieces[0], NumberOf(pieces[1]),
+                          L"***** Save level to registry FAIL! *****"});
     }
     for (const DefaultSetKey& key : kDefaultSetKeys) {
         std::wstring text = read(L"DefaultSet", key.name);
         if (text.empty() && !key.writtenWhenMissing) continue;
         std::vector<std::wstring> pieces;
         SplitByComma(text, pieces);
-        writes.push_back({kSoftwareKey, key.name, text.empty() ? 0u : NumberOf(pieces[0]), key.failureLine});
+        writes.push_back(
+            {kSoftwareKey, key.name, text.empty() ? 0u : NumberOf(pieces[0]), key.failureLine});
     }
     return writes;
 }

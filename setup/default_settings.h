@@ -8,13 +8,15 @@
 #include <vector>
 
 // The text of a key, empty when it is missing or empty.
-using ConfigTextReader = std::function<std::wstring(const std::wstring& section, const std::wstring& key)>;
+using ConfigTextReader =
+    std::function<std::wstring(const std::wstring& section, const std::wstring& key)>;
 
 struct DefaultSettingWrite {
     std::wstring keyPath; // below "SOFTWARE\"
     std::wstring name;
     uint32_t value;
-    const wchar_t* failureLine; // written to the debug output when the write fails; "%d": its result
+    const wchar_t*
+        failureLine; // written to the debug output when the write fails; "%d": its result
 };
 
 // In writing order: the "EncValueMap" lines 1 to 19 that hold a name and a number, then

@@ -24,7 +24,9 @@ class InProcessOperations : public DeviceOperations {
     int RestartMatchingDevices() override {
         return ::RestartMatchingDevices(kHidClassGuid, kHardwareIdPattern, ids_);
     }
-    int FindMatchingDevice() override { return ::FindMatchingDevice(kHidClassGuid, kHardwareIdPattern, ids_); }
+    int FindMatchingDevice() override {
+        return ::FindMatchingDevice(kHidClassGuid, kHardwareIdPattern, ids_);
+    }
 
   private:
     const CDeviceIdMgr& ids_;
@@ -52,18 +54,21 @@ class HelperOperations : public DeviceOperations {
   private:
     bool Run(const std::wstring& command, const std::wstring& argument, int& result) {
         size_t size = 0;
-        const void* helper = LoadPayloadResource(kDeviceHelperPayload.number, kDeviceHelperPayload.type, &size);
+        const void* helper =
+            LoadPayloadResource(kDeviceHelperPayload.number, kDeviceHelperPayload.type, &size);
         if (!helper) return false;
         wchar_t temp[MAX_PATH] = L"";
         if (!GetTempPathW(MAX_PATH, temp)) return false;
-        std::wstring folder = std::wstring(temp) + L"TRV42xxSetup" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+        std::wstring folder =
+            std::wstring(temp) + L"TRV42xxSetup" + std::to_wstring(GetCurrentProcessId()) + L"\\";
         CreateDirectoryW(folder.c_str(), nullptr);
         std::wstring program = folder + L"HarrowDevice64.exe";
         std::wstring groupFile = folder + L"DeviceGroup.ini";
         std::string group = "[USB_VID_PID]\r\n";
         int n = 0;
         for (const auto& entry : ids_.ids()) {
-            std::wstring line = std::to_wstring(++n) + L"=" + entry.first + L"," + entry.second + L"\r\n";
+            std::wstring line =
+                std::to_wstring(++n) + L"=" + entry.first + L"," + entry.second + L"\r\n";
             for (wchar_t c : line)
                 group.push_back(static_cast<char>(c)); // patterns and base64 are ASCII
         }
@@ -75,8 +80,8 @@ class HelperOperations : public DeviceOperations {
             STARTUPINFOW startup{};
             startup.cb = sizeof startup;
             PROCESS_INFORMATION info{};
-            if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                               &startup, &info)) {
+            if (CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                               nullptr, nullptr, &startup, &info)) {
                 UniqueHandle process(info.hProcess);
                 UniqueHandle thread(info.hThread);
                 DWORD code = 0;
@@ -106,7 +111,8 @@ DeviceOperationsKind ChooseDeviceOperations(bool is64) {
     return is64 ? DeviceOperationsKind::Helper64 : DeviceOperationsKind::InProcess;
 }
 
-std::unique_ptr<DeviceOperations> MakeDeviceOperations(DeviceOperationsKind kind, const CDeviceIdMgr& ids) {
+std::unique_ptr<DeviceOperations> MakeDeviceOperations(DeviceOperationsKind kind,
+                                                       const CDeviceIdMgr& ids) {
     if (kind == DeviceOperationsKind::Helper64) return std::make_unique<HelperOperations>(ids);
     return std::make_unique<InProcessOperations>(ids);
 }

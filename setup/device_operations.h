@@ -21,7 +21,8 @@ enum class DeviceOperationsKind { InProcess, Helper64 };
 
 // Helper64 exactly when the program runs as a 32-bit one on a 64-bit system.
 DeviceOperationsKind ChooseDeviceOperations(bool is64);
-std::unique_ptr<DeviceOperations> MakeDeviceOperations(DeviceOperationsKind kind, const CDeviceIdMgr& ids);
+std::unique_ptr<DeviceOperations> MakeDeviceOperations(DeviceOperationsKind kind,
+                                                       const CDeviceIdMgr& ids);
 
 // The helper's side: runs one command line of the helper ("remove-filter GROUPFILE FILTER" or
 // "restart GROUPFILE") against this process's device list; its result, or 100 for a command

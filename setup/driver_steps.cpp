@@ -22,7 +22,8 @@ bool InstallSequence::PrepareDriver() {
     Sleep(100);
     devices_->RestartMatchingDevices();
     // A device list that cannot be read counts as a device found.
-    if (devices_->FindMatchingDevice() && !ExtensionInterfaceOpens()) ShowMessage(state_.Text(LabelWarning3));
+    if (devices_->FindMatchingDevice() && !ExtensionInterfaceOpens())
+        ShowMessage(state_.Text(LabelWarning3));
     return true;
 }
 
@@ -46,5 +47,6 @@ unsigned InstallSequence::Install_FilterDriver() {
 void InstallSequence::ActivateDriver() {
     Sleep(1000);
     devices_->RestartMatchingDevices();
-    if (devices_->FindMatchingDevice() && !ExtensionInterfaceOpens()) ShowMessage(state_.Text(LabelWarning3));
+    if (devices_->FindMatchingDevice() && !ExtensionInterfaceOpens())
+        ShowMessage(state_.Text(LabelWarning3));
 }

@@ -6,8 +6,10 @@
 #include "win_handles.h"
 
 bool ExtensionInterfaceOpens() {
-    if (SimulatorSelected()) return sim::SimulatedDevice::Instance().DriverOpen(kExtensionInterfacePath);
+    if (SimulatorSelected())
+        return sim::SimulatedDevice::Instance().DriverOpen(kExtensionInterfacePath);
     UniqueHandle device(CreateFileW(kExtensionInterfacePath, GENERIC_READ | GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                    nullptr));
     return static_cast<bool>(device);
 }

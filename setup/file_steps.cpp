@@ -47,7 +47,8 @@ unsigned InstallSequence::Install_Application() {
     if (!bytes) return AppResourceMissing;
     CreateFolderPath(f.InstallFolderFullPath);
     if (WriteBufferToFile(PanelPath(), bytes, size) != 0) return AppFileNotWritten;
-    if (WriteRunEntry(f.APPFileName, L"\"" + PanelPath() + L"\" -boot") != 0) return LogonEntryNotWritten;
+    if (WriteRunEntry(f.APPFileName, L"\"" + PanelPath() + L"\" -boot") != 0)
+        return LogonEntryNotWritten;
     CreateStartMenuShortcut(f.ShortcutFolderName, PanelPath(), f.AppShortcutName);
     if (state_.desktopShortcutFlag == 1) CreateDesktopShortcut(PanelPath(), f.AppShortcutName);
     PostProgress(70);
@@ -56,9 +57,11 @@ unsigned InstallSequence::Install_Application() {
 
 unsigned InstallSequence::Install_Uninstaller() {
     size_t size = 0;
-    const void* bytes = LoadPayloadResource(kUninstallerPayload.number, kUninstallerPayload.type, &size);
+    const void* bytes =
+        LoadPayloadResource(kUninstallerPayload.number, kUninstallerPayload.type, &size);
     if (!bytes) return UninstallerResourceMissing;
-    if (WriteBufferToFile(state_.uninstall.uninstallString, bytes, size) != 0) return UninstallerFileNotWritten;
+    if (WriteBufferToFile(state_.uninstall.uninstallString, bytes, size) != 0)
+        return UninstallerFileNotWritten;
     CreateStartMenuShortcut(state_.folders.ShortcutFolderName, state_.uninstall.uninstallString,
                             state_.folders.UninstallShortcutName);
     WriteUninstallEntry(state_.uninstall);
@@ -101,7 +104,8 @@ unsigned InstallSequence::Copy_KB3033929() {
 unsigned InstallSequence::Copy_UserManual() {
     const _APPLICATION_FOLDER_PATH& f = state_.folders;
     std::wstring language;
-    ReadProfileText(state_.userDataFolder + kAppConfigFileName, L"Language", L"DefaultLanguage", language);
+    ReadProfileText(state_.userDataFolder + kAppConfigFileName, L"Language", L"DefaultLanguage",
+                    language);
     std::wstring source = f.SourceFolderFullPath + L"Manual\\" + language + L"\\";
     std::wstring target = f.InstallFolderFullPath + L"Manual\\";
     std::wstring manual = FirstRegularFile(source);
@@ -109,7 +113,8 @@ unsigned InstallSequence::Copy_UserManual() {
     CreateFolderPath(target);
     CopyFolderTree(source, target);
     SetNormalAttributes(target);
-    CreateStartMenuShortcut(f.ShortcutFolderName, target + language + L"\\" + manual, f.UserManualShortcutName);
+    CreateStartMenuShortcut(f.ShortcutFolderName, target + language + L"\\" + manual,
+                            f.UserManualShortcutName);
     return InstallStepOk;
 }
 
@@ -123,7 +128,8 @@ unsigned InstallSequence::Copy_PluginFolder() {
     return InstallStepOk;
 }
 
-unsigned InstallSequence::InstallPluginProgram(const PayloadResource& payload, const std::wstring& path) {
+unsigned InstallSequence::InstallPluginProgram(const PayloadResource& payload,
+                                               const std::wstring& path) {
     size_t size = 0;
     const void* bytes = LoadPayloadResource(payload.number, payload.type, &size);
     if (!bytes) return AppResourceMissing;

@@ -23,17 +23,26 @@ struct InstallStep {
 namespace {
 
 const InstallStep kSteps[] = {
-    {L"STEP1", &InstallSequence::Install_FilterDriver, StepCondition::Always, L"(Code = 0x80000001)", 0},
-    {L"STEP2", &InstallSequence::Install_DeviceService, StepCondition::Always, L"(Code = 0x80000002)", 0},
-    {L"STEP3", &InstallSequence::Install_Application, StepCondition::Always, L"(Code = 0x80000003)", 0},
-    {L"STEP4", &InstallSequence::Install_Uninstaller, StepCondition::Always, L"(Code = 0x80000004)", 0},
-    {L"STEP5", &InstallSequence::Copy_SupportFiles, StepCondition::Always, L"(Code = 0x80000005)", 0},
+    {L"STEP1", &InstallSequence::Install_FilterDriver, StepCondition::Always,
+     L"(Code = 0x80000001)", 0},
+    {L"STEP2", &InstallSequence::Install_DeviceService, StepCondition::Always,
+     L"(Code = 0x80000002)", 0},
+    {L"STEP3", &InstallSequence::Install_Application, StepCondition::Always, L"(Code = 0x80000003)",
+     0},
+    {L"STEP4", &InstallSequence::Install_Uninstaller, StepCondition::Always, L"(Code = 0x80000004)",
+     0},
+    {L"STEP5", &InstallSequence::Copy_SupportFiles, StepCondition::Always, L"(Code = 0x80000005)",
+     0},
     {L"STEP6", &InstallSequence::Copy_UserManual, StepCondition::Always, nullptr, 0},
-    {L"STEP7", &InstallSequence::Copy_PluginFolder, StepCondition::Plugins, L"(Code = 0x80000007)", 0},
-    {L"STEP8", &InstallSequence::Install_EffectApp, StepCondition::Plugins, L"(Code = 0x80000008)", 0},
-    {L"STEP8.1", &InstallSequence::Install_SoundEffectApp, StepCondition::Plugins, L"(Code = 0x80000008)", 0},
+    {L"STEP7", &InstallSequence::Copy_PluginFolder, StepCondition::Plugins, L"(Code = 0x80000007)",
+     0},
+    {L"STEP8", &InstallSequence::Install_EffectApp, StepCondition::Plugins, L"(Code = 0x80000008)",
+     0},
+    {L"STEP8.1", &InstallSequence::Install_SoundEffectApp, StepCondition::Plugins,
+     L"(Code = 0x80000008)", 0},
     {L"STEP9", &InstallSequence::StepActivateDriver, StepCondition::Always, nullptr, 0},
-    {L"STEP10", &InstallSequence::Install_KB3033929, StepCondition::Update, L"(Code = 0x80000006)", 100},
+    {L"STEP10", &InstallSequence::Install_KB3033929, StepCondition::Update, L"(Code = 0x80000006)",
+     100},
 };
 
 const size_t kFailureTextLength = 255; // a buffer of 256 wide characters

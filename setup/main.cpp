@@ -17,7 +17,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         wizard = application.CreateForm<TMainForm>(*background);
         background->SetWizard(wizard);
         application.OnMessage = [wizard](MSG& msg) {
-            return IsWindowVisible(wizard->Handle()) && IsDialogMessageW(wizard->Handle(), &msg) != FALSE;
+            return IsWindowVisible(wizard->Handle()) &&
+                   IsDialogMessageW(wizard->Handle(), &msg) != FALSE;
         };
         application.Run();
     } catch (...) {

@@ -20,8 +20,8 @@ struct StartupValue {
     bool boot;
 };
 const StartupValue kStartupValues[] = {
-    {L"UserPrivilegeExecution_", false},        {L"AdminPrivilegeExecution_", false},
-    {L"SystemPrivilegeExecution_", false},      {L"SystemPrivilegeExecutionOnBoot_", true},
+    {L"UserPrivilegeExecution_", false},       {L"AdminPrivilegeExecution_", false},
+    {L"SystemPrivilegeExecution_", false},     {L"SystemPrivilegeExecutionOnBoot_", true},
     {L"AdminPrivilegeExecutionOnBoot_", true},
 };
 
@@ -48,8 +48,8 @@ unsigned InstallSequence::Install_DeviceService() {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
-        if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, HIGH_PRIORITY_CLASS, nullptr, nullptr,
-                            &startup, &info))
+        if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, HIGH_PRIORITY_CLASS, nullptr,
+                            nullptr, &startup, &info))
             return ServiceRegistrationNotStarted;
         UniqueHandle process(info.hProcess);
         UniqueHandle thread(info.hThread);
@@ -63,9 +63,11 @@ unsigned InstallSequence::Install_DeviceService() {
             DebugPrint(L"%s\n", group.second);
             int slot = 0;
             for (const StartupValue& value : kStartupValues) {
-                std::wstring name = value.prefix + std::wstring(1, group.first) + std::to_wstring(slot++);
+                std::wstring name =
+                    value.prefix + std::wstring(1, group.first) + std::to_wstring(slot++);
                 WriteRegString(key, name,
-                               L"\"" + group.second + L"\"" + (value.boot ? L" -serviceboot" : L" -servicestart"));
+                               L"\"" + group.second + L"\"" +
+                                   (value.boot ? L" -serviceboot" : L" -servicestart"));
             }
         }
     }

@@ -13,9 +13,9 @@ struct SetupState {
     _APPLICATION_FOLDER_PATH folders;
     CDeviceIdMgr usbIds{MatchRule::Setup};
     CDeviceIdMgr hidIds{MatchRule::Setup};
-    std::wstring version;   // the setup program's own "a.b.c.d", empty when unreadable
-    bool is64 = false;      // a 32-bit setup on a 64-bit system
-    int osFamily = 2;       // stays 2 when the system cannot be asked
+    std::wstring version; // the setup program's own "a.b.c.d", empty when unreadable
+    bool is64 = false;    // a 32-bit setup on a 64-bit system
+    int osFamily = 2;     // stays 2 when the system cannot be asked
     int osVersionCode = 0;
     int servicePack = 0;
     std::wstring userDataFolder; // "APPDATA" + "\" + InstallFolderName + "\"

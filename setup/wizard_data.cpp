@@ -60,8 +60,10 @@ std::vector<LanguageChoice> LanguageList(const _APPLICATION_FOLDER_PATH& folders
     if (!find) return list;
     do {
         std::wstring name = found.cFileName;
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == L"." || name == L"..") continue;
-        std::wstring display = Read(ConfigPath(folders.SourceFolderFullPath), L"MultiLanguageFolderMap", name);
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == L"." || name == L"..")
+            continue;
+        std::wstring display =
+            Read(ConfigPath(folders.SourceFolderFullPath), L"MultiLanguageFolderMap", name);
         if (!display.empty()) list.push_back({name, display});
     } while (FindNextFileW(find.get(), &found));
     return list;
@@ -73,9 +75,10 @@ int LanguageIndexFor(const std::vector<LanguageChoice>& list, const std::wstring
     return list.empty() ? -1 : 0;
 }
 
-std::wstring LoadSetupTexts(const _APPLICATION_FOLDER_PATH& folders, const std::wstring& language, SetupTexts& texts) {
-    const std::wstring file =
-        folders.SourceFolderFullPath + folders.LanguageFolderName + L"\\" + language + L"\\Language.ini";
+std::wstring LoadSetupTexts(const _APPLICATION_FOLDER_PATH& folders, const std::wstring& language,
+                            SetupTexts& texts) {
+    const std::wstring file = folders.SourceFolderFullPath + folders.LanguageFolderName + L"\\" +
+                              language + L"\\Language.ini";
     std::wstring badKey;
     for (size_t key = 0; key < SetupTextKeyCount; ++key) {
         int bad = ApplySetupTextValue(Read(file, L"Setup", kSetupTextKeyNames[key]), texts[key]);
@@ -94,8 +97,10 @@ void ReadInstallFlags(SetupState& state) {
 
 void SaveDefaultSettings(const std::wstring& sourceFolder) {
     const std::wstring config = ConfigPath(sourceFolder);
-    for (const DefaultSettingWrite& write : DefaultSettingWrites(
-             [&](const std::wstring& section, const std::wstring& key) { return Read(config, section, key); })) {
+    for (const DefaultSettingWrite& write :
+         DefaultSettingWrites([&](const std::wstring&section, const std::wstring&key) {
+             return Read(config, section, key);
+         })) {
         int result = WriteRegDword(write.keyPath, write.name, write.value);
         if (result != 0) DebugPrint(write.failureLine, result);
     }

@@ -33,7 +33,8 @@ int LanguageIndexFor(const std::vector<LanguageChoice>& list, const std::wstring
 // Section "Setup" of the language's Language.ini into the entries, which keep the optional
 // fields the file leaves out. Returns the first key whose numeric field is not an integer,
 // or empty.
-std::wstring LoadSetupTexts(const _APPLICATION_FOLDER_PATH& folders, const std::wstring& language, SetupTexts& texts);
+std::wstring LoadSetupTexts(const _APPLICATION_FOLDER_PATH& folders, const std::wstring& language,
+                            SetupTexts& texts);
 
 // The plug-in, desktop-shortcut and update flags from the source folder's configuration.
 void ReadInstallFlags(SetupState& state);

@@ -46,7 +46,8 @@ Label& AddLabel(Form& form, const wchar_t* name, const wchar_t* text, int left, 
 // Sets the shutdown privilege of this process, so that the restart request is allowed.
 void EnableShutdownPrivilege() {
     HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+        return;
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
@@ -63,11 +64,13 @@ TMainForm::TMainForm(TBackgroundForm& background)
       VersionLabel(AddLabel(*this, L"VersionLabel", L"Select language version of 7.1 USB", 16, 14)),
       AudioExtLabel(AddLabel(*this, L"AudioExtLabel", L"Audio Extension for installation", 16, 30)),
       InstallLabel(AddLabel(*this, L"InstallLabel", L"Installing...", 16, 36)),
-      RebootLabel(AddLabel(*this, L"RebootLabel", L"Setup will reboot your computer to complete the Install", 16, 20)) {
+      RebootLabel(AddLabel(*this, L"RebootLabel",
+                           L"Setup will reboot your computer to complete the Install", 16, 20)) {
     DebugPrint(L"==> %s\n", L"TMainForm::TMainForm");
     // A fixed dialog frame with the system menu only, owned by the background window so that it
     // always stays in front of it.
-    SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_MINIMIZEBOX);
+    SetWindowLongPtrW(Handle(), GWL_STYLE,
+                      GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_MINIMIZEBOX);
     SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(background.Handle()));
 
     const std::wstring own = OwnPath();
@@ -76,8 +79,9 @@ TMainForm::TMainForm(TBackgroundForm& background)
     if (GetOsVersion(&state_.osFamily, &state_.osVersionCode, &state_.servicePack) != 0)
         DebugPrint(L"***** Get Windows Version FAIL! *****\n");
     LoadApplicationConfig(kAppConfigFileName, own, state_.folders, ConfigReader::Setup);
-    icon_ = static_cast<HICON>(LoadImageW(nullptr, (state_.folders.SourceFolderFullPath + state_.folders.InstallIconFileName).c_str(),
-                                          IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+    icon_ = static_cast<HICON>(LoadImageW(
+        nullptr, (state_.folders.SourceFolderFullPath + state_.folders.InstallIconFileName).c_str(),
+        IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
     if (icon_) {
         Application().SetIcon(icon_);
         SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
@@ -86,8 +90,9 @@ TMainForm::TMainForm(TBackgroundForm& background)
     Application().SetTitle(state_.folders.InstallAppTitle);
     FillUninstallRecord(state_);
 
-    font_ = CreateFontW(-MulDiv(8, 96, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    font_ = CreateFontW(-MulDiv(8, 96, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH, L"Tahoma");
     auto button = [&](const wchar_t* name, const wchar_t* caption, int id, int left) {
         auto b = std::make_unique<Button>(*this, name, caption, id);
         b->SetBounds(left, kButtonTop, kButtonWidth, kButtonHeight);
@@ -101,10 +106,12 @@ TMainForm::TMainForm(TBackgroundForm& background)
     ComboBox->OnChange = [this](::ComboBox&) { ComboBoxChange(); };
     ProgressBar = std::make_unique<::ProgressBar>(*this, L"ProgressBar");
     ProgressBar->SetBounds(16, 60, 361, 25);
-    RebootRadioButton = std::make_unique<RadioButton>(*this, L"RebootRadioButton", L"Yes, reboot now");
+    RebootRadioButton =
+        std::make_unique<RadioButton>(*this, L"RebootRadioButton", L"Yes, reboot now");
     RebootRadioButton->SetBounds(16, 56, 250, 17);
     RebootRadioButton->SetFont(font_);
-    NoRebootRadioButton = std::make_unique<RadioButton>(*this, L"NoRebootRadioButton", L"No, reboot later");
+    NoRebootRadioButton =
+        std::make_unique<RadioButton>(*this, L"NoRebootRadioButton", L"No, reboot later");
     NoRebootRadioButton->SetBounds(16, 76, 250, 17);
     NoRebootRadioButton->SetFont(font_);
     NoRebootRadioButton->SetChecked(true);
@@ -172,17 +179,20 @@ void TMainForm::FormShow() {
     state_.userDataFolder = UserDataFolderFor(state_.folders);
     PrepareUserDataFolder(state_.userDataFolder, state_.folders.SourceFolderFullPath);
     std::wstring language;
-    ReadProfileText(state_.userDataFolder + kAppConfigFileName, L"Language", L"DefaultLanguage", language);
+    ReadProfileText(state_.userDataFolder + kAppConfigFileName, L"Language", L"DefaultLanguage",
+                    language);
     FillLanguageList(language);
     // A user who never chose a language gets the texts of the entry shown, not none at all.
-    if (language.empty() && ComboBox->ItemIndex() >= 0) language = OriginalComboBox[static_cast<size_t>(ComboBox->ItemIndex())];
+    if (language.empty() && ComboBox->ItemIndex() >= 0)
+        language = OriginalComboBox[static_cast<size_t>(ComboBox->ItemIndex())];
     std::wstring badKey = LoadSetupTexts(state_.folders, language, state_.texts);
     ApplyTexts();
     ReadInstallFlags(state_);
     SaveDefaultSettings(state_.folders.SourceFolderFullPath);
     Sleep(100);
     // A bad number in the language file is reported once everything else is prepared.
-    if (!badKey.empty()) throw EConvertError(L"'" + badKey + L"' holds a value that is not a valid integer");
+    if (!badKey.empty())
+        throw EConvertError(L"'" + badKey + L"' holds a value that is not a valid integer");
 }
 
 void TMainForm::FillLanguageList(const std::wstring& preselection) {
@@ -199,10 +209,12 @@ void TMainForm::FillLanguageList(const std::wstring& preselection) {
 
 void TMainForm::ApplyTexts() {
     const SetupTexts& t = state_.texts;
-    const std::pair<Button*, SetupTextKey> buttons[] = {
-        {BackBitBtn.get(), LabelBackBtn}, {NextBitBtn.get(), LabelNextBtn},
-        {FinishBitBtn.get(), LabelFinishBtn}, {CancelBitBtn.get(), LabelCancelBtn}};
-    for (const auto& b : buttons) b.first->SetCaption(t[b.second].text);
+    const std::pair<Button*, SetupTextKey> buttons[] = {{BackBitBtn.get(), LabelBackBtn},
+                                                        {NextBitBtn.get(), LabelNextBtn},
+                                                        {FinishBitBtn.get(), LabelFinishBtn},
+                                                        {CancelBitBtn.get(), LabelCancelBtn}};
+    for (const auto& b : buttons)
+        b.first->SetCaption(t[b.second].text);
     const std::pair<Label*, SetupTextKey> labels[] = {{&SelectLangLabel, LabelSelectLang},
                                                       {&VersionLabel, LabelVersion},
                                                       {&AudioExtLabel, LabelAudioExt},
@@ -229,7 +241,8 @@ void TMainForm::ApplyTexts() {
 void TMainForm::LoadAndApplyTexts(const std::wstring& language) {
     std::wstring badKey = LoadSetupTexts(state_.folders, language, state_.texts);
     ApplyTexts();
-    if (!badKey.empty()) throw EConvertError(L"'" + badKey + L"' holds a value that is not a valid integer");
+    if (!badKey.empty())
+        throw EConvertError(L"'" + badKey + L"' holds a value that is not a valid integer");
 }
 
 void TMainForm::ComboBoxChange() {
@@ -237,7 +250,8 @@ void TMainForm::ComboBoxChange() {
     if (index < 0 || index >= static_cast<int>(OriginalComboBox.size())) return;
     const std::wstring folder = OriginalComboBox[static_cast<size_t>(index)];
     // The choice is kept before the texts are applied, so a faulty language file cannot lose it.
-    WriteProfileText(state_.userDataFolder + kAppConfigFileName, L"Language", L"DefaultLanguage", folder);
+    WriteProfileText(state_.userDataFolder + kAppConfigFileName, L"Language", L"DefaultLanguage",
+                     folder);
     LoadAndApplyTexts(folder);
 }
 
@@ -275,7 +289,8 @@ void TMainForm::FinishBitBtnClick() {
         EnableShutdownPrivilege();
         ExitWindowsEx(EWX_REBOOT, SHTDN_REASON_MAJOR_APPLICATION | SHTDN_REASON_FLAG_PLANNED);
     } else {
-        const std::wstring panel = state_.folders.InstallFolderFullPath + state_.folders.APPFileName + L".exe";
+        const std::wstring panel =
+            state_.folders.InstallFolderFullPath + state_.folders.APPFileName + L".exe";
         const std::wstring parameter = L"\"" + OwnPath() + L"\"";
         ShellExecuteW(nullptr, L"open", panel.c_str(), parameter.c_str(), nullptr, SW_HIDE);
     }
@@ -290,7 +305,8 @@ bool TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
         return false;
     case WM_INSTALL_FINISHED: {
         ShowPage(2);
-        for (Button* b : {BackBitBtn.get(), NextBitBtn.get(), CancelBitBtn.get()}) b->SetEnabled(false);
+        for (Button* b : {BackBitBtn.get(), NextBitBtn.get(), CancelBitBtn.get()})
+            b->SetEnabled(false);
         FinishBitBtn->SetEnabled(true);
         NextBitBtn->SetVisible(false);
         CancelBitBtn->SetVisible(false);
@@ -321,9 +337,11 @@ bool TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
 
 std::wstring TMainForm::InspectExtra() const {
     auto state = [](const NativeControl& c) {
-        return std::wstring(c.Visible() ? L"visible" : L"hidden") + (c.Enabled() ? L",enabled" : L",disabled");
+        return std::wstring(c.Visible() ? L"visible" : L"hidden") +
+               (c.Enabled() ? L",enabled" : L",disabled");
     };
-    return L"wizard page=" + std::to_wstring(page_) + L" progress=" + std::to_wstring(ProgressBar->Position()) +
-           L" back=" + state(*BackBitBtn) + L" next=" + state(*NextBitBtn) + L" finish=" + state(*FinishBitBtn) +
-           L" cancel=" + state(*CancelBitBtn) + L"\n";
+    return L"wizard page=" + std::to_wstring(page_) + L" progress=" +
+           std::to_wstring(ProgressBar->Position()) + L" back=" + state(*BackBitBtn) + L" next=" +
+           state(*NextBitBtn) + L" finish=" + state(*FinishBitBtn) + L" cancel=" +
+           state(*CancelBitBtn) + L"\n";
 }

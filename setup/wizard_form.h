@@ -24,7 +24,12 @@ class TMainForm : public Form {
     ~TMainForm() override;
 
     // The control IDs, so that the platform's dialog keys find the buttons.
-    enum ButtonId { NextButtonId = 1001, FinishButtonId = 1002, BackButtonId = 1003, CancelButtonId = IDCANCEL };
+    enum ButtonId {
+        NextButtonId = 1001,
+        FinishButtonId = 1002,
+        BackButtonId = 1003,
+        CancelButtonId = IDCANCEL
+    };
 
     int Page() const { return page_; }
     bool InstallRunning() const;

@@ -14,9 +14,10 @@ NativeControl::NativeControl(Form& owner, std::wstring name, const wchar_t* wind
                              const std::wstring& caption, DWORD style, int id)
     : name_(std::move(name)) {
     UINT controlId = id ? static_cast<UINT>(id) : NextId();
-    handle_ = CreateWindowExW(0, windowClass, caption.c_str(), WS_CHILD | style, 0, 0, 80, 20, owner.Handle(),
-                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), GetModuleHandleW(nullptr),
-                              nullptr);
+    handle_ =
+        CreateWindowExW(0, windowClass, caption.c_str(), WS_CHILD | style, 0, 0, 80, 20,
+                        owner.Handle(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)),
+                        GetModuleHandleW(nullptr), nullptr);
     if (!handle_) throw Exception(L"Cannot create control " + name_);
     SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));

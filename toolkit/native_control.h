@@ -32,8 +32,8 @@ class NativeControl {
 
   protected:
     // id 0: the next free number of the toolkit.
-    NativeControl(Form& owner, std::wstring name, const wchar_t* windowClass, const std::wstring& caption,
-                  DWORD style, int id = 0);
+    NativeControl(Form& owner, std::wstring name, const wchar_t* windowClass,
+                  const std::wstring& caption, DWORD style, int id = 0);
 
   private:
     std::wstring name_;

@@ -28,7 +28,8 @@ std::wstring OwnPath() {
 
 std::wstring SpecialFolder(int id) {
     wchar_t path[MAX_PATH] = L"";
-    return SHGetSpecialFolderPathW(nullptr, path, id, FALSE) ? std::wstring(path) + L"\\" : std::wstring();
+    return SHGetSpecialFolderPathW(nullptr, path, id, FALSE) ? std::wstring(path) + L"\\"
+                                                             : std::wstring();
 }
 
 // Files and folders below it, then the folder itself.
@@ -79,12 +80,13 @@ void RemoveService() {
 
 void Uninstall(const std::wstring& installFolder) {
     _APPLICATION_FOLDER_PATH record;
-    LoadApplicationConfig(kAppConfigFileName, installFolder + L"Uninstall.exe", record, ConfigReader::Setup);
+    LoadApplicationConfig(kAppConfigFileName, installFolder + L"Uninstall.exe", record,
+                          ConfigReader::Setup);
 
     // Running programs of the package close on this message.
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"WM_TRV42xxAPP_EXIT"), 0, 0, SMTO_NORMAL, 100,
-                        &ignored);
+    SendMessageTimeoutW(HWND_BROADCAST, RegisterWindowMessageW(L"WM_TRV42xxAPP_EXIT"), 0, 0,
+                        SMTO_NORMAL, 100, &ignored);
     RemoveService();
 
     void* redirection = nullptr;
@@ -95,9 +97,11 @@ void Uninstall(const std::wstring& installFolder) {
     if (wow64) RevertFsRedirection(redirection);
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\Polder");
 
-    if (!record.ShortcutFolderName.empty()) RemoveFolder(SpecialFolder(CSIDL_COMMON_PROGRAMS) + record.ShortcutFolderName);
+    if (!record.ShortcutFolderName.empty())
+        RemoveFolder(SpecialFolder(CSIDL_COMMON_PROGRAMS) + record.ShortcutFolderName);
     if (!record.AppShortcutName.empty())
-        DeleteFileW((SpecialFolder(CSIDL_DESKTOPDIRECTORY) + record.AppShortcutName + L".lnk").c_str());
+        DeleteFileW(
+            (SpecialFolder(CSIDL_DESKTOPDIRECTORY) + record.AppShortcutName + L".lnk").c_str());
 
     if (!record.APPFileName.empty()) DeleteValue(kRunKey, record.APPFileName);
     DeleteKey(kUninstallKey);
@@ -121,8 +125,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::wstring installFolder;
     DWORD originalPid = 0;
     for (int i = 1; argv && i + 1 < count; ++i) {
-        if (std::wstring(argv[i]) == L"--folder") installFolder = argv[++i];
-        else if (std::wstring(argv[i]) == L"--wait") originalPid = wcstoul(argv[++i], nullptr, 10);
+        if (std::wstring(argv[i]) == L"--folder")
+            installFolder = argv[++i];
+        else if (std::wstring(argv[i]) == L"--wait")
+            originalPid = wcstoul(argv[++i], nullptr, 10);
     }
     LocalFree(argv);
 
@@ -138,13 +144,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             return 0;
         }
         // Without its last backslash, which would escape the closing quote.
-        std::wstring line = L"\"" + copy + L"\" --folder \"" + installFolder.substr(0, installFolder.size() - 1) +
-                            L"\" --wait " +
+        std::wstring line = L"\"" + copy + L"\" --folder \"" +
+                            installFolder.substr(0, installFolder.size() - 1) + L"\" --wait " +
                             std::to_wstring(GetCurrentProcessId());
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process))
             return 1;
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

@@ -16,12 +16,15 @@ struct Recorded {
     std::wstring key;
     std::wstring name;
     uint32_t value;
-    bool operator==(const Recorded& o) const { return key == o.key && name == o.name && value == o.value; }
+    bool operator==(const Recorded& o) const {
+        return key == o.key && name == o.name && value == o.value;
+    }
 };
 
 std::vector<Recorded> WritesFor(const Keys& keys, std::set<std::wstring>* asked = nullptr) {
     std::vector<Recorded> out;
-    for (const DefaultSettingWrite& w : DefaultSettingWrites([&](const std::wstring& section, const std::wstring& key) {
+    for (const DefaultSettingWrite& w :
+         DefaultSettingWrites([&](const std::wstring&section, const std::wstring&key) {
              if (asked && section == L"EncValueMap") asked->insert(key);
              auto found = keys.find({section, key});
              return found == keys.end() ? std::wstring() : found->second;
@@ -61,7 +64,8 @@ TEST(DefaultSettings, LevelTableLinesNeedANameAndANumber) {
                                            {kSoftware, L"VoiceMagicLevel", 0},
                                        }));
     std::set<std::wstring> oneTo19;
-    for (int i = 1; i <= 19; ++i) oneTo19.insert(std::to_wstring(i));
+    for (int i = 1; i <= 19; ++i)
+        oneTo19.insert(std::to_wstring(i));
     EXPECT_EQ(asked, oneTo19);
 }
 
@@ -85,11 +89,18 @@ TEST(BackgroundRules, ResolutionFolderByScreenArea) {
         int width, height;
         const wchar_t* folder;
     } cases[] = {
-        {2560, 1440, L"1920x1080\\"}, {1921, 1080, L"1920x1080\\"}, {1920, 1080, L"1366x768\\"},
-        {1600, 900, L"1366x768\\"},   {1366, 768, L"960x540\\"},    {1024, 768, L"960x540\\"},
-        {960, 540, L""},              {800, 600, L""},
+        {2560, 1440, L"1920x1080\\"},
+        {1921, 1080, L"1920x1080\\"},
+        {1920, 1080, L"1366x768\\"},
+        {1600, 900, L"1366x768\\"},
+        {1366, 768, L"960x540\\"},
+        {1024, 768, L"960x540\\"},
+        {960, 540, L""},
+        {800, 600, L""},
     };
-    for (const auto& c : cases) EXPECT_EQ(BackgroundResolutionFolder(c.width, c.height), c.folder) << c.width << "x" << c.height;
+    for (const auto& c : cases)
+        EXPECT_EQ(BackgroundResolutionFolder(c.width, c.height), c.folder)
+            << c.width << "x" << c.height;
 }
 
 TEST(BackgroundRules, GeometryIsTheScreenUnlessBothSizesAreGiven) {
@@ -112,9 +123,10 @@ TEST(BackgroundRules, PictureFromTheResolutionFolderElseFromTheProgramFolder) {
     EXPECT_EQ(BackgroundPicturePath(L"C:\\Pkg\\", L"Skin", L"1920x1080\\", L"B.png",
                                     [&](const std::wstring& p) { return p == inSkin; }),
               inSkin);
-    EXPECT_EQ(BackgroundPicturePath(L"C:\\Pkg\\", L"Skin", L"", L"B.png",
-                                    [](const std::wstring& p) { return p == L"C:\\Pkg\\Skin\\B.png"; }),
-              L"C:\\Pkg\\Skin\\B.png");
+    EXPECT_EQ(
+        BackgroundPicturePath(L"C:\\Pkg\\", L"Skin", L"", L"B.png",
+                              [](const std::wstring& p) { return p == L"C:\\Pkg\\Skin\\B.png"; }),
+        L"C:\\Pkg\\Skin\\B.png");
     EXPECT_EQ(BackgroundPicturePath(L"C:\\Pkg\\", L"Skin", L"1920x1080\\", L"B.png",
                                     [](const std::wstring&) { return false; }),
               L"C:\\Pkg\\\\B.png");
@@ -124,7 +136,9 @@ TEST(BackgroundRules, PictureFromTheResolutionFolderElseFromTheProgramFolder) {
 // earlier language gave stay when a later one leaves them out.
 TEST(SetupTexts, ValuesFillOnlyTheFieldsTheyGive) {
     SetupTextEntry entry;
-    EXPECT_EQ(ApplySetupTextValue(L"Select Language :,$0000FF,255,Tahoma,9,16,20,200,14,tenth", entry), 0);
+    EXPECT_EQ(
+        ApplySetupTextValue(L"Select Language :,$0000FF,255,Tahoma,9,16,20,200,14,tenth", entry),
+        0);
     EXPECT_EQ(entry.text, L"Select Language :");
     EXPECT_TRUE(entry.hasUpColour);
     EXPECT_EQ(entry.upColour, 0xFFu);

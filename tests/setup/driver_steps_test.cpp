@@ -66,7 +66,8 @@ TEST_F(DriverPreparation, AnInterfaceStillOpenStopsTheInstallation) {
 // Both kinds of device operations reach the same devices (the helper is a 64-bit program in
 // every build, so this runs it in the 64-bit build too).
 TEST_F(DriverPreparation, TheHelperAndThisProcessDoTheSameWork) {
-    for (DeviceOperationsKind kind : {DeviceOperationsKind::InProcess, DeviceOperationsKind::Helper64}) {
+    for (DeviceOperationsKind kind :
+         {DeviceOperationsKind::InProcess, DeviceOperationsKind::Helper64}) {
         Device().ClearDevices();
         Device().AddDevice(kOwnFunction, {L"Polder"}, true);
         auto operations = MakeDeviceOperations(kind, state_.usbIds);
@@ -105,7 +106,8 @@ TEST_F(FilterDriverStep, WritesTheDriverForTheSystemAndItsServiceKey) {
               ERROR_SUCCESS);
     wchar_t image[MAX_PATH] = L"";
     DWORD size = sizeof image, type = 0;
-    RegQueryValueExW(key.get(), L"ImagePath", nullptr, &type, reinterpret_cast<BYTE*>(image), &size);
+    RegQueryValueExW(key.get(), L"ImagePath", nullptr, &type, reinterpret_cast<BYTE*>(image),
+                     &size);
     EXPECT_EQ(type, static_cast<DWORD>(REG_EXPAND_SZ));
     EXPECT_STREQ(image, L"System32\\DRIVERS\\Polder.sys");
 }

@@ -20,8 +20,8 @@ TEST_F(UserManualStep, InstallsTheChosenLanguagesManualOnlyWhenItHasAFile) {
         {L"Odd", {L".hidden.pdf", L"Sub\\"}, L""},
         {L"Mixed", {L".first.pdf", L"Sub\\", L"Guide.pdf"}, L"Manual\\Mixed\\Guide.pdf"},
     };
-    const std::wstring link =
-        SpecialFolder(CSIDL_COMMON_PROGRAMS) + state_.folders.ShortcutFolderName + L"\\TRV 42xx Audio Manual.lnk";
+    const std::wstring link = SpecialFolder(CSIDL_COMMON_PROGRAMS) +
+                              state_.folders.ShortcutFolderName + L"\\TRV 42xx Audio Manual.lnk";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);
         RemoveInstallation();
@@ -31,14 +31,16 @@ TEST_F(UserManualStep, InstallsTheChosenLanguagesManualOnlyWhenItHasAFile) {
             if (path.back() != L'\\') WriteFileBytes(path, "manual");
         }
         WriteFileBytes(state_.userDataFolder + kAppConfigFileName,
-                       "[Language]\r\nDefaultLanguage=" + std::string(c.language, c.language + wcslen(c.language)) +
-                           "\r\n");
+                       "[Language]\r\nDefaultLanguage=" +
+                           std::string(c.language, c.language + wcslen(c.language)) + "\r\n");
         InstallSequence sequence(state_, nullptr);
         EXPECT_EQ(sequence.Copy_UserManual(), InstallStepOk);
-        const std::wstring target = *c.linkTarget ? state_.folders.InstallFolderFullPath + c.linkTarget : L"";
+        const std::wstring target =
+            *c.linkTarget ? state_.folders.InstallFolderFullPath + c.linkTarget : L"";
         EXPECT_EQ(LinkTarget(link), target);
         EXPECT_EQ(FileExists(target), *c.linkTarget != 0);
-        EXPECT_EQ(FolderExists(state_.folders.InstallFolderFullPath + L"Manual\\"), *c.linkTarget != 0);
+        EXPECT_EQ(FolderExists(state_.folders.InstallFolderFullPath + L"Manual\\"),
+                  *c.linkTarget != 0);
     }
 }
 
@@ -63,7 +65,8 @@ TEST_F(UpdateStep, RunsOnlyOnA64BitWindows7WithServicePackThatLacksIt) {
     };
     const std::wstring packages =
         L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Component Based Servicing\\Packages\\";
-    const std::wstring present = packages + L"Package_for_KB3033929~31bf3856ad364e35~amd64~~6.1.1.2";
+    const std::wstring present =
+        packages + L"Package_for_KB3033929~31bf3856ad364e35~amd64~~6.1.1.2";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         state_.is64 = c.is64;
@@ -71,8 +74,8 @@ TEST_F(UpdateStep, RunsOnlyOnA64BitWindows7WithServicePackThatLacksIt) {
         state_.servicePack = c.servicePack;
         if (c.installed) {
             HKEY key = nullptr;
-            RegCreateKeyExW(HKEY_LOCAL_MACHINE, present.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
-                            nullptr, &key, nullptr);
+            RegCreateKeyExW(HKEY_LOCAL_MACHINE, present.c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &key, nullptr);
             RegCloseKey(key);
         }
         size_t boxesBefore = boxes_.Texts().size();

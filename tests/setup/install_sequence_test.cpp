@@ -37,14 +37,17 @@ std::wstring SameBytesAs(const std::wstring& path) {
 DWORD RegDword(HKEY root, const std::wstring& keyPath, const std::wstring& name) {
     UniqueRegKey key;
     DWORD value = 0xFFFFFFFF, size = sizeof value;
-    if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, key.put()) == ERROR_SUCCESS)
-        RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    if (RegOpenKeyExW(root, keyPath.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, key.put()) ==
+        ERROR_SUCCESS)
+        RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
+                         &size);
     return value;
 }
 
 std::wstring ServiceBinaryPath(const std::wstring& name, DWORD* state) {
     UniqueServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
-    UniqueServiceHandle service(OpenServiceW(manager.get(), name.c_str(), SERVICE_QUERY_CONFIG | SERVICE_QUERY_STATUS));
+    UniqueServiceHandle service(
+        OpenServiceW(manager.get(), name.c_str(), SERVICE_QUERY_CONFIG | SERVICE_QUERY_STATUS));
     if (!service) return L"";
     BYTE buffer[8192];
     DWORD needed = 0;
@@ -97,7 +100,8 @@ TEST_F(InstallSequenceTest, InstallsThePackageRunsItAgainAndUninstalls) {
     EXPECT_EQ(install, SpecialFolder(CSIDL_PROGRAM_FILESX86) + L"TRV 42xx Audio\\");
     EXPECT_EQ(SameBytesAs(install + L"Kestrel.exe"), BuildFile(L"Kestrel.exe"));
     EXPECT_EQ(SameBytesAs(install + L"Uninstall.exe"), BuildFile(L"Uninstall.exe"));
-    EXPECT_EQ(SameBytesAs(install + L"Plugin\\Effect\\Effect.exe"), BuildFile(L"Plugin\\Effect\\Effect.exe"));
+    EXPECT_EQ(SameBytesAs(install + L"Plugin\\Effect\\Effect.exe"),
+              BuildFile(L"Plugin\\Effect\\Effect.exe"));
     EXPECT_EQ(SameBytesAs(install + L"Plugin\\SoundEffect\\SoundEffect.exe"),
               BuildFile(L"Plugin\\SoundEffect\\SoundEffect.exe"));
     wchar_t windows[MAX_PATH] = L"";
@@ -112,20 +116,23 @@ TEST_F(InstallSequenceTest, InstallsThePackageRunsItAgainAndUninstalls) {
               BuildFile(L"..\\payloads\\Windows6.1-KB3033929-x64.msu"));
 
     // Support files and folders, the manual of the chosen language.
-    for (const wchar_t* file : {L"AudioConfig.cfg", L"Kestrel.ico", L"bee.wav", L"DLLTR_UsbAudio42xx_x32.dll",
-                                L"Language\\English\\Language.ini", L"Skin\\SkinSetting.ini",
-                                L"Manual\\English\\Manual.txt"})
+    for (const wchar_t* file : {L"AudioConfig.cfg", L"Kestrel.ico", L"bee.wav",
+                                L"DLLTR_UsbAudio42xx_x32.dll", L"Language\\English\\Language.ini",
+                                L"Skin\\SkinSetting.ini", L"Manual\\English\\Manual.txt"})
         EXPECT_EQ(SameBytesAs(install + file), SameBytesAs(Source() + file)) << file;
 
     // Shortcuts, logon entry, uninstall entry.
     const std::wstring menu = SpecialFolder(CSIDL_COMMON_PROGRAMS) + L"TRV 42xx Audio\\";
     EXPECT_EQ(LinkTarget(menu + L"TRV 42xx Audio.lnk"), install + L"Kestrel.exe");
     EXPECT_EQ(LinkTarget(menu + L"Uninstall TRV 42xx Audio.lnk"), install + L"Uninstall.exe");
-    EXPECT_EQ(LinkTarget(menu + L"TRV 42xx Audio Manual.lnk"), install + L"Manual\\English\\Manual.txt");
-    EXPECT_EQ(LinkTarget(SpecialFolder(CSIDL_DESKTOPDIRECTORY) + L"TRV 42xx Audio.lnk"), install + L"Kestrel.exe");
+    EXPECT_EQ(LinkTarget(menu + L"TRV 42xx Audio Manual.lnk"),
+              install + L"Manual\\English\\Manual.txt");
+    EXPECT_EQ(LinkTarget(SpecialFolder(CSIDL_DESKTOPDIRECTORY) + L"TRV 42xx Audio.lnk"),
+              install + L"Kestrel.exe");
     EXPECT_EQ(RegString(L"Microsoft\\Windows\\CurrentVersion\\Run", L"Kestrel"),
               L"\"" + install + L"Kestrel.exe\" -boot");
-    const std::wstring uninstallKey = L"Microsoft\\Windows\\CurrentVersion\\Uninstall\\TRV42xxAudioExt";
+    const std::wstring uninstallKey =
+        L"Microsoft\\Windows\\CurrentVersion\\Uninstall\\TRV42xxAudioExt";
     const std::pair<const wchar_t*, std::wstring> entry[] = {
         {L"DisplayName", L"TRV 42xx Audio"},
         {L"UninstallString", install + L"Uninstall.exe"},
@@ -133,13 +140,15 @@ TEST_F(InstallSequenceTest, InstallsThePackageRunsItAgainAndUninstalls) {
         {L"DisplayVersion", L"1.0.2.3"},
         {L"Publisher", L"TRV"},
     };
-    for (const auto& value : entry) EXPECT_EQ(RegString(uninstallKey, value.first), value.second) << value.first;
+    for (const auto& value : entry)
+        EXPECT_EQ(RegString(uninstallKey, value.first), value.second) << value.first;
 
     // The command lines the service starts, all fifteen.
     const std::wstring panel = L"\"" + install + L"Kestrel.exe\"";
     const std::wstring effect = L"\"" + install + L"Plugin\\Effect\\Effect.exe\"";
     const std::wstring sound = L"\"" + install + L"Plugin\\SoundEffect\\SoundEffect.exe\"";
-    for (const auto& group : {std::make_pair(L'C', panel), std::make_pair(L'B', effect), std::make_pair(L'D', sound)}) {
+    for (const auto& group :
+         {std::make_pair(L'C', panel), std::make_pair(L'B', effect), std::make_pair(L'D', sound)}) {
         const std::wstring g(1, group.first);
         const std::pair<std::wstring, std::wstring> values[] = {
             {L"UserPrivilegeExecution_" + g + L"0", group.second + L" -servicestart"},
@@ -148,7 +157,8 @@ TEST_F(InstallSequenceTest, InstallsThePackageRunsItAgainAndUninstalls) {
             {L"SystemPrivilegeExecutionOnBoot_" + g + L"3", group.second + L" -serviceboot"},
             {L"AdminPrivilegeExecutionOnBoot_" + g + L"4", group.second + L" -serviceboot"},
         };
-        for (const auto& value : values) EXPECT_EQ(RegString(kSoftwareKeyName, value.first), value.second) << value.first;
+        for (const auto& value : values)
+            EXPECT_EQ(RegString(kSoftwareKeyName, value.first), value.second) << value.first;
     }
 
     // The driver's service key and the running device service.
@@ -157,7 +167,8 @@ TEST_F(InstallSequenceTest, InstallsThePackageRunsItAgainAndUninstalls) {
     EXPECT_EQ(RegDword(HKEY_LOCAL_MACHINE, driverKey, L"Start"), 3u);
     EXPECT_EQ(RegDword(HKEY_LOCAL_MACHINE, driverKey, L"Type"), 1u);
     DWORD serviceState = 0;
-    EXPECT_EQ(ServiceBinaryPath(kDeviceServiceName, &serviceState), f.SystemFolderPath + L"Meridel.exe");
+    EXPECT_EQ(ServiceBinaryPath(kDeviceServiceName, &serviceState),
+              f.SystemFolderPath + L"Meridel.exe");
     EXPECT_EQ(serviceState, static_cast<DWORD>(SERVICE_RUNNING));
 
     // A second run over the first replaces what it wrote; the entry names the newer setup.
@@ -170,14 +181,18 @@ TEST_F(InstallSequenceTest, InstallsThePackageRunsItAgainAndUninstalls) {
     EXPECT_EQ(boxes_.Texts().size(), 2u);
     EXPECT_EQ(SameBytesAs(install + L"Kestrel.exe"), BuildFile(L"Kestrel.exe"));
     EXPECT_EQ(RegString(uninstallKey, L"DisplayVersion"), L"2.0.0.0");
-    EXPECT_EQ(ServiceBinaryPath(kDeviceServiceName, &serviceState), f.SystemFolderPath + L"Meridel.exe");
+    EXPECT_EQ(ServiceBinaryPath(kDeviceServiceName, &serviceState),
+              f.SystemFolderPath + L"Meridel.exe");
     EXPECT_EQ(serviceState, static_cast<DWORD>(SERVICE_RUNNING));
 
     // The installed service starts the installed panel on 193.
     EXPECT_EQ(ControlTheService(kDeviceServiceName, 193), ServiceOk);
     HWND main = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (main = FindTopLevel(L"TAudioMainForm")) != nullptr && IsWindowVisible(main); },
-                          60000));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return (main = FindTopLevel(L"TAudioMainForm")) != nullptr && IsWindowVisible(main);
+        },
+        60000));
     if (main) {
         PostMessageW(main, WM_CLOSE, 0, 0);
         EXPECT_TRUE(WaitUntil([&] { return FindTopLevel(L"TAudioMainForm") == nullptr; }, 30000));
@@ -187,7 +202,8 @@ TEST_F(InstallSequenceTest, InstallsThePackageRunsItAgainAndUninstalls) {
     ChildProcess uninstaller(Quoted(install + L"Uninstall.exe"));
     ASSERT_TRUE(uninstaller.Started());
     EXPECT_TRUE(WaitUntil([&] { return !FolderExists(install); }, 60000));
-    EXPECT_TRUE(WaitUntil([&] { return ServiceBinaryPath(kDeviceServiceName, &serviceState).empty(); }, 30000));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return ServiceBinaryPath(kDeviceServiceName, &serviceState).empty(); }, 30000));
     EXPECT_FALSE(FolderExists(menu));
     EXPECT_FALSE(FileExists(SpecialFolder(CSIDL_DESKTOPDIRECTORY) + L"TRV 42xx Audio.lnk"));
     EXPECT_EQ(RegString(L"Microsoft\\Windows\\CurrentVersion\\Run", L"Kestrel"), L"");
@@ -229,13 +245,15 @@ TEST_F(InstallSequenceTest, AFailedStepShowsItsCodeAndEndsTheSequence) {
         WorkerRun run = RunWorker();
         ASSERT_TRUE(run.finished);
         std::vector<std::wstring> boxes = boxes_.Texts();
-        ASSERT_EQ(boxes.size(), boxesBefore + 2); // the missing extension before STEP1, then the failure
+        ASSERT_EQ(boxes.size(),
+                  boxesBefore + 2); // the missing extension before STEP1, then the failure
         EXPECT_EQ(boxes.back(), std::wstring(L"Setup failed.") + c.code);
         std::vector<std::wstring> lines = StepLines();
         EXPECT_EQ(lines.back(), c.lastStep);
         const std::vector<std::wstring> all = AllSteps(true);
-        EXPECT_EQ(lines.size() - linesBefore, static_cast<size_t>(std::find(all.begin(), all.end(), c.lastStep) -
-                                                                  all.begin() + 1));
+        EXPECT_EQ(
+            lines.size() - linesBefore,
+            static_cast<size_t>(std::find(all.begin(), all.end(), c.lastStep) - all.begin() + 1));
         EXPECT_EQ(run.progress.back(), c.lastProgress);
         EXPECT_EQ(beeps_, 0);
         EXPECT_GE(run.boxClosedToFinishedMs, 400u);

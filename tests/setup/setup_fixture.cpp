@@ -54,7 +54,8 @@ void MessageBoxAnswerer::Loop() {
             {
                 std::lock_guard<std::mutex> lock(mutex_);
                 std::wstring text = DialogText(dialog);
-                while (!text.empty() && text.back() == L'\n') text.pop_back();
+                while (!text.empty() && text.back() == L'\n')
+                    text.pop_back();
                 texts_.push_back(text);
                 captions_.push_back(WindowText(dialog));
             }
@@ -80,8 +81,10 @@ std::wstring SetupFixture::Source() {
     return g_sourceFolder->Path() + L"Package\\";
 }
 
-void SetupFixture::SetConfig(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
-    WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), (Source() + kAppConfigFileName).c_str());
+void SetupFixture::SetConfig(const std::wstring& section, const std::wstring& key,
+                             const std::wstring& value) {
+    WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(),
+                               (Source() + kAppConfigFileName).c_str());
 }
 
 // The staged package with a manual, a sound and the update flag off (the update step has tests
@@ -121,14 +124,16 @@ void SetupFixture::TearDown() {
 
 void SetupFixture::PrepareState() {
     std::wstring config = Source() + kAppConfigFileName;
-    LoadApplicationConfig(kAppConfigFileName, Source() + L"Harrow.exe", state_.folders, ConfigReader::Setup);
+    LoadApplicationConfig(kAppConfigFileName, Source() + L"Harrow.exe", state_.folders,
+                          ConfigReader::Setup);
     ASSERT_EQ(state_.usbIds.Load(config, L"USB_VID_PID"), DeviceIdLoaded);
     ASSERT_EQ(state_.usbIds.SaveToRegistry(kUsbDeviceIdGroupKey), 0);
     state_.is64 = IsWow64();
     GetOsVersion(&state_.osFamily, &state_.osVersionCode, &state_.servicePack);
     state_.version = L"1.0.2.3";
     state_.userDataFolder = userData_.Path();
-    WriteFileBytes(userData_.Path() + kAppConfigFileName, "[Language]\r\nDefaultLanguage=English\r\n");
+    WriteFileBytes(userData_.Path() + kAppConfigFileName,
+                   "[Language]\r\nDefaultLanguage=English\r\n");
     state_.pluginFlag = ReadConfigText(config, L"Plugin", L"PluginFolderName").empty() ? 0 : 1;
     state_.desktopShortcutFlag = ReadConfigInt(config, L"Install", L"DesktopShortcutEnable");
     state_.updateFlag = ReadConfigText(config, L"Install", L"InstallWindowsKB").empty()
@@ -147,8 +152,8 @@ WorkerRun SetupFixture::RunWorker() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kSinkClass;
     RegisterClassW(&wc);
-    HWND window = CreateWindowExW(0, kSinkClass, L"Wizard", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+    HWND window = CreateWindowExW(0, kSinkClass, L"Wizard", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
     WorkerRun run;
     g_run = &run;
     g_lastBoxClosed = 0;
@@ -164,7 +169,8 @@ WorkerRun SetupFixture::RunWorker() {
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
     }
-    if (run.finished && g_lastBoxClosed) run.boxClosedToFinishedMs = GetTickCount() - g_lastBoxClosed;
+    if (run.finished && g_lastBoxClosed)
+        run.boxClosedToFinishedMs = GetTickCount() - g_lastBoxClosed;
     WaitForSingleObject(thread.get(), 30000);
     g_run = nullptr;
     DestroyWindow(window);
@@ -195,19 +201,24 @@ void SetupFixture::RemoveInstallation() {
     RemoveTree(SpecialFolder(CSIDL_COMMON_PROGRAMS) + f.ShortcutFolderName + L"\\");
     DeleteFileW((SpecialFolder(CSIDL_DESKTOPDIRECTORY) + f.AppShortcutName + L".lnk").c_str());
     UniqueRegKey software;
-    RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE", 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, software.put());
-    RegDeleteKeyValueW(software.get(), L"Microsoft\\Windows\\CurrentVersion\\Run", f.APPFileName.c_str());
-    RegDeleteTreeW(software.get(), L"Microsoft\\Windows\\CurrentVersion\\Uninstall\\TRV42xxAudioExt");
+    RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE", 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
+                  software.put());
+    RegDeleteKeyValueW(software.get(), L"Microsoft\\Windows\\CurrentVersion\\Run",
+                       f.APPFileName.c_str());
+    RegDeleteTreeW(software.get(),
+                   L"Microsoft\\Windows\\CurrentVersion\\Uninstall\\TRV42xxAudioExt");
     RegDeleteTreeW(software.get(), kSoftwareKeyName);
 }
 
 std::wstring LinkTarget(const std::wstring& linkPath) {
     ComScope com;
     ComPtr<IShellLinkW> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void())))
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                link.put_void())))
         return L"";
     ComPtr<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void())) || FAILED(file->Load(linkPath.c_str(), 0)))
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void())) ||
+        FAILED(file->Load(linkPath.c_str(), 0)))
         return L"";
     wchar_t target[MAX_PATH] = L"";
     link->GetPath(target, MAX_PATH, nullptr, 0);
@@ -224,10 +235,10 @@ std::wstring RegString(const std::wstring& keyPath, const std::wstring& name) {
     wchar_t data[1024] = L"";
     DWORD size = sizeof data - sizeof(wchar_t), type = 0;
     UniqueRegKey key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\" + keyPath).c_str(), 0, KEY_READ | KEY_WOW64_32KEY,
-                      key.put()) != ERROR_SUCCESS ||
-        RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size) !=
-            ERROR_SUCCESS ||
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (L"SOFTWARE\\" + keyPath).c_str(), 0,
+                      KEY_READ | KEY_WOW64_32KEY, key.put()) != ERROR_SUCCESS ||
+        RegQueryValueExW(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data),
+                         &size) != ERROR_SUCCESS ||
         type != REG_SZ)
         return L"";
     return data;

@@ -50,7 +50,8 @@ class SetupFixture : public ::testing::Test {
 
     // The package source as setup finds it beside itself.
     static std::wstring Source();
-    static void SetConfig(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+    static void SetConfig(const std::wstring& section, const std::wstring& key,
+                          const std::wstring& value);
     // A state as the wizard prepares it from the source folder.
     void PrepareState();
     // InstallThreadProc on a thread of its own, this thread being the wizard window's.

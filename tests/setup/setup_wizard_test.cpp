@@ -61,11 +61,13 @@ HWND FocusOf(HWND window) {
 // The message box the setup process shows, once it is there.
 HWND WaitForBox(DWORD pid, DWORD timeoutMs) {
     HWND box = nullptr;
-    WaitUntil([&] {
-        for (HWND w : WindowsOf(pid, L"#32770"))
-            if (IsWindowVisible(w)) box = w;
-        return box != nullptr;
-    }, timeoutMs);
+    WaitUntil(
+        [&] {
+            for (HWND w : WindowsOf(pid, L"#32770"))
+                if (IsWindowVisible(w)) box = w;
+            return box != nullptr;
+        },
+        timeoutMs);
     return box;
 }
 
@@ -86,13 +88,19 @@ void ChooseWithMouse(HWND combo, const std::wstring& text) {
     ClickControl(combo);
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    ASSERT_TRUE(WaitUntil([&] { return GetComboBoxInfo(combo, &info) && info.hwndList && IsWindowVisible(info.hwndList); },
-                          5000));
-    LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return GetComboBoxInfo(combo, &info) && info.hwndList && IsWindowVisible(info.hwndList);
+        },
+        5000));
+    LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(text.c_str()));
     ASSERT_GE(index, 0);
     RECT item{};
-    SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    POINT p = ClientToScreenPoint(info.hwndList, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+    POINT p = ClientToScreenPoint(info.hwndList, (item.left + item.right) / 2,
+                                  (item.top + item.bottom) / 2);
     MouseClickAt(p.x, p.y);
 }
 
@@ -115,14 +123,17 @@ TEST(SetupWizard, ANewUserInstallsThePackageAndThePanelRuns) {
     HWND next = Child(wizard, 1001), finish = Child(wizard, 1002), cancel = Child(wizard, IDCANCEL);
     HWND combo = FindWindowExW(wizard, nullptr, L"ComboBox", nullptr);
     ASSERT_TRUE(next && finish && cancel && combo);
-    ASSERT_TRUE(WaitUntil([&] { return WindowText(wizard) == L"TRV 42xx Audio Setup (V1.0.0.0)"; }, kTimeout))
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(wizard) == L"TRV 42xx Audio Setup (V1.0.0.0)"; },
+                          kTimeout))
         << WindowText(wizard);
     EXPECT_EQ(WindowText(next), L"Next >");
     EXPECT_EQ(WindowText(cancel), L"Cancel");
     EXPECT_FALSE(IsWindowEnabled(finish));
     std::wstring controls = InspectForm(wizard);
     EXPECT_NE(controls.find(L"text=Select language:"), std::wstring::npos) << controls;
-    EXPECT_NE(InspectForm(background).find(L"picture=" + package + L"Skin\\1366x768\\Background.png"), std::wstring::npos)
+    EXPECT_NE(
+        InspectForm(background).find(L"picture=" + package + L"Skin\\1366x768\\Background.png"),
+        std::wstring::npos)
         << InspectForm(background);
     RECT screen{}, backgroundRect{};
     GetWindowRect(GetDesktopWindow(), &screen);
@@ -132,7 +143,8 @@ TEST(SetupWizard, ANewUserInstallsThePackageAndThePanelRuns) {
 
     // Choosing a language applies its texts and keeps the choice at once.
     ChooseWithMouse(combo, L"Deutsch");
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(next) == L"Weiter >"; }, 10000)) << WindowText(next);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(next) == L"Weiter >"; }, 10000))
+        << WindowText(next);
     EXPECT_EQ(ProfileValue(UserConfig(), L"Language", L"DefaultLanguage"), L"German");
     Screenshot(wizard, L"setup-2-language-german");
     ChooseWithMouse(combo, L"English");
@@ -157,9 +169,12 @@ TEST(SetupWizard, ANewUserInstallsThePackageAndThePanelRuns) {
     // The second press installs. The headset is attached, so the driver preparation reports
     // that its extension does not answer until the new driver is in place.
     ClickControl(next);
-    EXPECT_TRUE(WaitUntil([&] { return WizardLine(wizard).find(L"page=1") != std::wstring::npos ||
-                                       WizardLine(wizard).find(L"page=2") != std::wstring::npos; },
-                          kTimeout));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return WizardLine(wizard).find(L"page=1") != std::wstring::npos ||
+                   WizardLine(wizard).find(L"page=2") != std::wstring::npos;
+        },
+        kTimeout));
     Screenshot(wizard, L"setup-3-install");
     std::vector<std::wstring> boxes;
     while (WizardLine(wizard).find(L"page=2") == std::wstring::npos) {
@@ -186,13 +201,16 @@ TEST(SetupWizard, ANewUserInstallsThePackageAndThePanelRuns) {
     ClickControl(finish);
     EXPECT_EQ(setup.WaitExit(kTimeout), 0);
     HWND panel = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (panel = FindWindowW(L"TAudioMainForm", nullptr)) && IsWindowVisible(panel); },
-                          kTimeout));
-    EXPECT_TRUE(WaitUntil([&] { return InspectForm(panel).find(L"present=1") != std::wstring::npos; }, kTimeout))
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (panel = FindWindowW(L"TAudioMainForm", nullptr)) && IsWindowVisible(panel); },
+        kTimeout));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return InspectForm(panel).find(L"present=1") != std::wstring::npos; }, kTimeout))
         << InspectForm(panel);
     Screenshot(panel, L"setup-5-panel");
     PostMessageW(panel, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return FindWindowW(L"TAudioMainForm", nullptr) == nullptr; }, kTimeout));
+    EXPECT_TRUE(
+        WaitUntil([&] { return FindWindowW(L"TAudioMainForm", nullptr) == nullptr; }, kTimeout));
 }
 
 // Escape cancels the wizard: the program ends without installing anything more.

@@ -13,19 +13,22 @@ class WizardData : public ::testing::Test {
   protected:
     void SetUp() override {
         WriteUtf16File(folder_.Path() + L"AudioConfig.cfg", config_);
-        LoadApplicationConfig(kAppConfigFileName, folder_.Path() + L"Harrow.exe", folders_, ConfigReader::Setup);
+        LoadApplicationConfig(kAppConfigFileName, folder_.Path() + L"Harrow.exe", folders_,
+                              ConfigReader::Setup);
     }
     void AddLanguage(const std::wstring& name, const std::wstring& setupSection) {
         CreateFolderPath(folder_.Path() + L"Language\\" + name + L"\\");
         if (!setupSection.empty())
-            WriteUtf16File(folder_.Path() + L"Language\\" + name + L"\\Language.ini", L"[Setup]\r\n" + setupSection);
+            WriteUtf16File(folder_.Path() + L"Language\\" + name + L"\\Language.ini",
+                           L"[Setup]\r\n" + setupSection);
     }
     TempFolder folder_;
-    std::wstring config_ = L"[Language]\r\nLanguageFolderName=Language\r\n"
-                           L"[Install]\r\nInstallFolderName=TRV Wizard Test\r\n"
-                           L"[MultiLanguageFolderMap]\r\nEnglish=English\r\nGerman=Deutsch\r\n"
-                           L"[DefaultSet]\r\nVoiceMagicLevel=abc\r\n"
-                           L"[EncValueMap]\r\n1=VID_7A39&PID_4215,15\r\n2=VID_7A39&PID_4216,8\r\n7=Quiet\r\n";
+    std::wstring config_ =
+        L"[Language]\r\nLanguageFolderName=Language\r\n"
+        L"[Install]\r\nInstallFolderName=TRV Wizard Test\r\n"
+        L"[MultiLanguageFolderMap]\r\nEnglish=English\r\nGerman=Deutsch\r\n"
+        L"[DefaultSet]\r\nVoiceMagicLevel=abc\r\n"
+        L"[EncValueMap]\r\n1=VID_7A39&PID_4215,15\r\n2=VID_7A39&PID_4216,8\r\n7=Quiet\r\n";
     _APPLICATION_FOLDER_PATH folders_;
 };
 
@@ -46,8 +49,10 @@ TEST_F(WizardData, LanguageListAndTexts) {
     std::vector<LanguageChoice> list = LanguageList(folders_);
     ASSERT_EQ(list.size(), 2u);
     std::map<std::wstring, std::wstring> names;
-    for (const LanguageChoice& c : list) names[c.folder] = c.displayName;
-    EXPECT_EQ(names, (std::map<std::wstring, std::wstring>{{L"English", L"English"}, {L"German", L"Deutsch"}}));
+    for (const LanguageChoice& c : list)
+        names[c.folder] = c.displayName;
+    EXPECT_EQ(names, (std::map<std::wstring, std::wstring>{{L"English", L"English"},
+                                                           {L"German", L"Deutsch"}}));
     EXPECT_EQ(LanguageIndexFor(list, L"Polish"), 0);
     EXPECT_EQ(list[LanguageIndexFor(list, L"German")].folder, L"German");
     EXPECT_EQ(LanguageIndexFor({}, L"German"), -1);
@@ -72,16 +77,19 @@ TEST_F(WizardData, UserDataFolderIsFilledUnlessItsFirstFileIsTheConfiguration) {
         const wchar_t* existing; // the one file the user folder holds
         bool copied;
     };
-    for (const Case& c : {Case{L"AudioConfig.cfg", false}, Case{L"DefaultProfile.ini", true}, Case{L"", true}}) {
+    for (const Case& c :
+         {Case{L"AudioConfig.cfg", false}, Case{L"DefaultProfile.ini", true}, Case{L"", true}}) {
         SCOPED_TRACE(c.existing);
         std::wstring folder = user.Path() + L"Case\\";
         RemoveTree(folder);
         CreateFolderPath(folder);
         if (*c.existing) WriteFileBytes(folder + c.existing, "user's own");
         PrepareUserDataFolder(folder, folder_.Path());
-        EXPECT_EQ(ReadFileBytes(folder + L"AudioConfig.cfg") == ReadFileBytes(folder_.Path() + L"AudioConfig.cfg"),
+        EXPECT_EQ(ReadFileBytes(folder + L"AudioConfig.cfg") ==
+                      ReadFileBytes(folder_.Path() + L"AudioConfig.cfg"),
                   c.copied);
-        EXPECT_EQ(FileExists(folder + L"DefaultProfile.ini"), c.copied || std::wstring(c.existing) != L"AudioConfig.cfg");
+        EXPECT_EQ(FileExists(folder + L"DefaultProfile.ini"),
+                  c.copied || std::wstring(c.existing) != L"AudioConfig.cfg");
     }
     // A folder that does not exist yet is made.
     std::wstring fresh = user.Path() + L"New\\Deeper\\";
