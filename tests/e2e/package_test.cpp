@@ -84,7 +84,9 @@ TEST(Package, SetupCarriesItsPayloads) {
         const std::string file = ReadFileBytes(BinFolder() + p.file);
         ASSERT_GT(file.size(), 0u);
         EXPECT_EQ(carried, file);
-        if (p.machine) EXPECT_EQ(MachineOf(carried), p.machine);
+        if (p.machine) {
+            EXPECT_EQ(MachineOf(carried), p.machine);
+        }
     }
     FreeLibrary(setup);
 }

@@ -83,25 +83,30 @@ std::wstring ProfileValue(const std::wstring& file, const wchar_t* section, cons
     return value;
 }
 
-// Picks an entry of a drop-down list with the mouse, as a user does.
-void ChooseWithMouse(HWND combo, const std::wstring& text) {
-    ClickControl(combo);
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof info;
+// Picks an entry of a drop-down list with the mouse, as a user does: a click on the arrow
+// opens the list, a click on the entry chooses it. Only messages without pointers are sent to
+// the other process, and strings the platform carries across.
+void ChooseWithMouse(DWORD pid, HWND combo, const std::wstring& text) {
+    RECT r{};
+    GetWindowRect(combo, &r);
+    const LRESULT fieldHeight = SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    MouseClickAt(r.right - 8, r.top + static_cast<int>(fieldHeight) / 2 + 3);
+    HWND list = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] {
-            return GetComboBoxInfo(combo, &info) && info.hwndList && IsWindowVisible(info.hwndList);
+            for (HWND w : WindowsOf(pid, L"ComboLBox"))
+                if (IsWindowVisible(w)) list = w;
+            return list != nullptr;
         },
         5000));
-    LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                 reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(text.c_str()));
     ASSERT_GE(index, 0);
-    RECT item{};
-    SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&item));
-    POINT p = ClientToScreenPoint(info.hwndList, (item.left + item.right) / 2,
-                                  (item.top + item.bottom) / 2);
-    MouseClickAt(p.x, p.y);
+    const LRESULT itemHeight = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    RECT listRect{};
+    GetWindowRect(list, &listRect);
+    MouseClickAt(listRect.left + 20, listRect.top + 2 + static_cast<int>(itemHeight) * index +
+                                         static_cast<int>(itemHeight) / 2);
 }
 
 } // namespace
@@ -109,7 +114,9 @@ void ChooseWithMouse(HWND combo, const std::wstring& text) {
 TEST(SetupWizard, ANewUserInstallsThePackageAndThePanelRuns) {
     sim::SimulatedDevice::Instance().Reset();
     DebugMonitor monitor;
-    const std::wstring package = BinFolder() + L"..\\package\\";
+    wchar_t full[MAX_PATH] = L"";
+    GetFullPathNameW((BinFolder() + L"..\\package\\").c_str(), MAX_PATH, full, nullptr);
+    const std::wstring package = full;
     ChildProcess setup(Quoted(package + L"Harrow.exe"));
     ASSERT_TRUE(setup.Started());
     HWND wizard = WaitForWindow(setup.Pid(), L"TMainForm", kTimeout);
@@ -142,12 +149,12 @@ TEST(SetupWizard, ANewUserInstallsThePackageAndThePanelRuns) {
     Screenshot(background, L"setup-1-language");
 
     // Choosing a language applies its texts and keeps the choice at once.
-    ChooseWithMouse(combo, L"Deutsch");
+    ChooseWithMouse(setup.Pid(), combo, L"Deutsch");
     EXPECT_TRUE(WaitUntil([&] { return WindowText(next) == L"Weiter >"; }, 10000))
         << WindowText(next);
     EXPECT_EQ(ProfileValue(UserConfig(), L"Language", L"DefaultLanguage"), L"German");
     Screenshot(wizard, L"setup-2-language-german");
-    ChooseWithMouse(combo, L"English");
+    ChooseWithMouse(setup.Pid(), combo, L"English");
     EXPECT_TRUE(WaitUntil([&] { return WindowText(next) == L"Next >"; }, 10000));
     EXPECT_EQ(ProfileValue(UserConfig(), L"Language", L"DefaultLanguage"), L"English");
 
