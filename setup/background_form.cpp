@@ -28,9 +28,10 @@ std::wstring OwnFolder() {
 
 } // namespace
 
-TBackgroundForm::TBackgroundForm() : Form(BackgroundDesign()), Image_(Add<::Image>(L"Image")) {
+TBackgroundForm::TBackgroundForm(const std::wstring& programFolder)
+    : Form(BackgroundDesign()), Image_(Add<::Image>(L"Image")) {
     DebugPrint(L"==> %s\n", L"TBackgroundForm::TBackgroundForm");
-    programFolder_ = OwnFolder();
+    programFolder_ = programFolder.empty() ? OwnFolder() : programFolder;
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN),
               screenHeight = GetSystemMetrics(SM_CYSCREEN);
     resolutionFolder_ = BackgroundResolutionFolder(screenWidth, screenHeight);

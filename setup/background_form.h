@@ -12,7 +12,8 @@ class TMainForm;
 
 class TBackgroundForm : public Form {
   public:
-    TBackgroundForm();
+    // programFolder: the folder of the running setup program (with its backslash) unless given.
+    explicit TBackgroundForm(const std::wstring& programFolder = std::wstring());
     void SetWizard(TMainForm* wizard) { wizard_ = wizard; }
 
     const BackgroundGeometry& Geometry() const { return geometry_; }
