@@ -1,9 +1,9 @@
 #include "form.h"
 
 #include "application.h"
-#include "check_box.h"
 #include "exception.h"
 #include "inspection.h"
+#include "native_control.h"
 
 #include <windowsx.h>
 
@@ -260,9 +260,9 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         // Notifications of native child controls go back to the control that sent them.
         if (lParam) {
-            auto* check = reinterpret_cast<CheckBox*>(
+            auto* control = reinterpret_cast<NativeControl*>(
                 GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
-            if (check) check->Notify(HIWORD(wParam));
+            if (control) control->Notify(HIWORD(wParam));
             return 0;
         }
         break;
