@@ -33,13 +33,25 @@ trv_prefix_fonts() {
     /t REG_SZ /d 'WenQuanYi Zen Hei' /f >/dev/null 2>&1 || true
 }
 
-# Picks the display: the caller's when it has one, otherwise a private Xvfb.
+# Picks the display: the caller's when it has one, otherwise a private Xvfb. A lock keeps two
+# test runs starting at once from taking the same free display.
 TRV_XVFB_PID=
 trv_start_xvfb() {
+  local result=1
+  exec 9>/tmp/.trv-xvfb.lock
+  flock 9
+  trv_start_xvfb_locked && result=0
+  flock -u 9
+  exec 9>&-
+  return $result
+}
+
+trv_start_xvfb_locked() {
   local n
   for n in $(seq 90 120); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 &
+    # The server must not inherit the lock.
+    Xvfb ":$n" -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 9>&- &
     TRV_XVFB_PID=$!
     local i
     for i in $(seq 1 100); do

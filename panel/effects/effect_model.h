@@ -87,6 +87,12 @@ class EffectModel {
     void ToggleSync();
     void EQBandMoved(int band, int offset);
     void D3SliderMoved(Slider3D slider, int offset);
+    // The switches' states as a profile gives them (the device is switched separately).
+    void SetEQEnableState(bool on) { m_bEQEnable = on; }
+    void Set3DEnableState(bool on) { m_b3DEnable = on; }
+    void SetSync(bool on) { m_bSync = on; }
+    // Thumbs, buttons and the preset display shown anew.
+    void Redraw() { Show(); }
     // The device became usable or went away.
     void DeviceUsable(bool usable) { m_bSync = usable; }
     // A page change re-applies the switches (the 3D one too on the 3D page).

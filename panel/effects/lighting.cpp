@@ -7,3 +7,5 @@ void Lighting::SetLedPower(bool on) {
 void Lighting::InitLed() {}
 void Lighting::ResendLedSwitch() {}
 void Lighting::CloseLedWorker() {}
+void Lighting::WriteProfileKeys(const std::wstring&) {}
+void Lighting::ApplyProfileKeys(const std::wstring&) {}

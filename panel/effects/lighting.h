@@ -2,6 +2,8 @@
 // The device's LED lighting.
 #include "device/active_device.h"
 
+#include <string>
+
 class Lighting {
   public:
     explicit Lighting(const ActiveDevice& device) : device_(device) {}
@@ -13,6 +15,9 @@ class Lighting {
     void InitLed();
     void ResendLedSwitch();
     void CloseLedWorker();
+    // The [LED] keys of a profile file: written for a save, applied (each only when not empty).
+    void WriteProfileKeys(const std::wstring& path);
+    void ApplyProfileKeys(const std::wstring& path);
 
   private:
     const ActiveDevice& device_;

@@ -1,13 +1,28 @@
 #pragma once
 // The microphone side: capture volume, mute, boost and monitoring, the input level meter,
-// noise cancellation (ENC) with its level kept per device, and the voice changer.
+// noise cancellation (ENC) with its level kept per device, and the voice changer. Volume, mute
+// and boost go through the device's capture endpoint on the platforms that have endpoints,
+// else through its mixer.
 #include "device/active_device.h"
+#include "device/endpoint_access.h"
+#include "device/sound_capture.h"
+#include "timer.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
 
 class Microphone {
   public:
-    explicit Microphone(const ActiveDevice& device) : device_(device) {}
+    explicit Microphone(const ActiveDevice& device);
+
+    // Called when what the microphone pages show changed (switches, levels, the meter).
+    std::function<void()> OnShow;
+
+    // "Monitor" of section "Mic" (1 when empty) and the platform code (6: endpoints).
+    void SetMonitorMode(int mode) { m_iMonitorMode = mode; }
+    void SetPlatform(int platform) { m_iPlatform = platform; }
 
     bool ENCAvailable() const { return m_bENCAvailable; }
     bool ENCEnable() const { return m_bENCEnable; }
@@ -19,27 +34,64 @@ class Microphone {
     bool MicBoost() const { return m_bMicBoost; }
     bool MicMonitor() const { return m_bMicMonitor; }
     int MonitorMode() const { return m_iMonitorMode; }
-    // "Monitor" of section "Mic" of the configuration (1 when empty).
-    void SetMonitorMode(int mode) { m_iMonitorMode = mode; }
+    // The level bar's width in pixels; the bar's full length comes from the skin.
+    int MeterWidth() const { return m_iMeterWidth; }
+    void SetProgressLength(int length) { m_iProgressLength = length; }
+    bool MeterRunning() const { return m_Meter.IsOpen(); }
+    bool RecordLoopRunning() const { return m_Loop.Running(); }
 
-    // With a device present: its ENC level from the registry switches ENC on with that level;
-    // without a level ENC (and voice change) is unavailable for it.
+    // Noise cancellation.
     void RefreshENC();
-    // Level 0 to 30, as the slider or bar shows it.
+    void ToggleENC();
+    // The ENC bar pressed: the level shown; nothing is sent.
     void SetENCLevel(int level);
-    // The ENC thumb at offset pixels from the top of its travel of range pixels.
-    void ENCSliderMoved(int offset, int range);
-    void ApplyMicVolume(int percent);
+    // The ENC thumb fromBottom pixels above the bottom of its travel of range pixels.
+    void ENCSliderMoved(int fromBottom, int range);
+    // The thumb let go: the level goes to the device and is kept for it.
+    void ENCSliderReleased();
+
+    // Voice change.
+    void RefreshVoiceMagic();
+    void ToggleVoiceMagic();
+    void SelectVoiceMode(int mode);
+    void SetVoiceMagicEnable(bool on, bool apply);
+    void SetVoiceMagicMode(int mode);
+
+    // Volume, mute, boost, monitoring.
+    // 0; 1 when no capture endpoint was found.
+    int ApplyMicVolume(int percent);
+    void ShowMicVolume();
+    void ShowMicSwitches();
     void ApplyMicMute(bool on);
     void ApplyMicBoost(bool on);
     void ApplyMicMonitor(bool on);
-    void MonitoringOff();
+    void ToggleMute();
+    void ToggleBoost();
+    void ToggleMonitor();
     void StartLevelMeter();
     void StopLevelMeter();
-    // The device went away: nothing of its capture is kept.
-    void ForgetCapture();
+    // A full buffer of the meter (8-bit samples).
+    void LevelBuffer(const uint8_t* samples, size_t count);
+    void EmptyLevelBar();
+
+    // The start-up step: the meter started and stopped around reading volume and switches.
+    void ReadInitialSettings();
+    // A device arrived: mute and monitoring off, the bar empty.
+    void DeviceArrived();
+    // The device went away.
+    void ClearState();
+    // The panel ends: noise cancellation and voice change off on the device.
+    void SwitchOff();
+    // The device's capture went away with it.
+    void ForgetCapture() { StopLevelMeter(); }
 
   private:
+    void Show();
+    bool EndpointPath() const { return m_iPlatform == 6; }
+    std::unique_ptr<CaptureEndpoint> Endpoint() const;
+    int Mixer(int kind, long* value, long* minimum = nullptr, long* maximum = nullptr) const;
+    void MonitorRegisters(bool on);
+
     const ActiveDevice& device_;
     bool m_bENCAvailable = false;
     bool m_bENCEnable = false;
@@ -51,5 +103,12 @@ class Microphone {
     bool m_bMicBoost = false;
     bool m_bMicMonitor = false;
     int m_iMonitorMode = 1;
+    int m_iPlatform = 0;
+    int m_iMeterWidth = 0;
+    int m_iProgressLength = 0;
     uint8_t m_EncParameters[16] = {};
+    uint8_t m_VoiceBlock[10] = {};
+    LevelCapture m_Meter;
+    RecordLoop m_Loop;
+    Timer m_ReplayTimer;
 };

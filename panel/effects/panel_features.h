@@ -9,7 +9,7 @@
 struct PanelFeatures {
     explicit PanelFeatures(const ActiveDevice& device)
         : effects(device), microphone(device), surround(device), lighting(device),
-          profiles(effects, microphone, surround, lighting) {}
+          profiles(effects, microphone, surround, lighting, device) {}
     PanelFeatures(const PanelFeatures&) = delete;
     PanelFeatures& operator=(const PanelFeatures&) = delete;
 

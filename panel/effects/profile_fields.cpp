@@ -12,3 +12,12 @@ std::vector<std::wstring> SplitProfileValue(const std::wstring& value) {
     }
     return fields;
 }
+
+std::wstring ExportFileName(const std::wstring& chosen) {
+    return chosen.find(L".ini") == std::wstring::npos ? chosen + L".ini" : chosen;
+}
+
+std::wstring ImportStartFolder(const std::wstring& lastExport) {
+    const size_t cut = lastExport.size() > 1 ? lastExport.rfind(L'\\') : std::wstring::npos;
+    return cut == std::wstring::npos || cut < 1 ? lastExport : lastExport.substr(0, cut);
+}

@@ -15,3 +15,10 @@ bool ReadProfileValue(const std::wstring& path, const std::wstring& section,
 // APPDATA + "\" + folderName + "\" + fileName: where the last and the default profile lie;
 // empty without an "APPDATA" variable.
 std::wstring PerUserProfilePath(const std::wstring& folderName, const std::wstring& fileName);
+
+// The name an export writes to: the chosen name, with ".ini" appended when it does not contain
+// ".ini" anywhere (case-sensitive).
+std::wstring ExportFileName(const std::wstring& chosen);
+// The folder an import starts in: the last export's path up to its last backslash (looked for
+// from the second character on); a path without one stays whole.
+std::wstring ImportStartFolder(const std::wstring& lastExport);

@@ -134,6 +134,15 @@ int VirtualSurround::ResetVirtual7ch1() {
     return SendVirtual7ch1(m_b7ch1Enable ? 1 : 0) == 0 ? 0 : 1;
 }
 
+void VirtualSurround::ApplyProfilePlaces(bool enable, const SpeakerPosition positions[kSpeakerCount]) {
+    m_b7ch1Enable = enable;
+    std::copy(positions, positions + kSpeakerCount, m_Positions);
+    Show();
+    ComputeSpeakerGeometry(m_SpeakerPolar);
+    dlltr::SetVirtual7ch1_OnOff(enable ? 1 : 0);
+    SendVirtual7ch1(enable ? 1 : 0);
+}
+
 void VirtualSurround::ApplyDefaults() {
     ResetVirtual7ch1();
 }

@@ -52,6 +52,9 @@ class VirtualSurround {
     // The device became usable: the block with virtual 7.1 off, once more after 100 ms when
     // it is refused and retry is set.
     void SendOff(bool retry);
+    // A profile's switch and places: the geometry worked out and sent (the switch even without
+    // a device, as the library takes it).
+    void ApplyProfilePlaces(bool enable, const SpeakerPosition positions[kSpeakerCount]);
     // After the device's removal, and when the panel ends.
     void ClearState() { m_b7ch1Enable = false; }
 

@@ -66,6 +66,7 @@ TAudioMainForm::TAudioMainForm()
     m_View.LoadAndApplySkin();
     SearchDevice();
     m_Features.effects.InitEffectModel();
+    if (m_iDefaultIni == 1) ApplyStartProfile(&Profiles::LoadDefaultProfile);
     m_Features.effects.LoadInitial3DSetting();
     if (m_Device.m_bDevicePresent) PrepareDevice();
     m_Features.surround.ApplyDefaults();
@@ -94,6 +95,7 @@ void TAudioMainForm::RegisterMessages() {
     m_uEffectExitMessage = RegisterWindowMessageW(L"WM_AUDIO_EFFECT_EXIT");
     m_uExitResumeMessage = RegisterWindowMessageW(L"WM_APP_EXIT_RESUME");
     m_iPlatform = CurrentPlatformCode();
+    m_Features.microphone.SetPlatform(m_iPlatform);
 }
 
 void TAudioMainForm::LoadConfiguration() {
@@ -131,6 +133,7 @@ void TAudioMainForm::ReadFeatureKeys() {
     m_Features.effects.SetDefaultProfile(m_iDefaultIni != 0, defaultProfile);
     m_Features.surround.Configure(m_iOldVersion != 0, m_iDefaultIni != 0, defaultProfile,
                                   m_strAppFolder + L"bee.wav");
+    m_Features.profiles.Configure(m_AppFolderPath.InstallFolderName, ConfigFilePath());
     std::wstring monitor = ReadConfigText(ConfigFilePath(), L"Mic", L"Monitor");
     m_Features.microphone.SetMonitorMode(monitor.empty() ? 1 : LeadingDigitsToInt(monitor));
     ViewSettings settings;
@@ -169,7 +172,8 @@ void TAudioMainForm::ReadRequiredSwitches() {
 
 void TAudioMainForm::FinishCreation() {
     m_View.ShowPage(kPageEQ);
-    m_bNoLastProfile = !m_Features.profiles.LoadLastProfile();
+    ApplyStartProfile(&Profiles::LoadLastProfile);
+    m_bNoLastProfile = m_Features.profiles.NoLastProfile();
     if (m_bNoLastProfile) {
         RefreshMicSettings();
         m_Features.effects.GetEEPROMData();
@@ -178,9 +182,19 @@ void TAudioMainForm::FinishCreation() {
     m_iActivationCount = 0;
 }
 
+// A profile that cannot be read is shown as the conversion error it raises, naming its key; the
+// panel starts all the same with what was applied before it.
+void TAudioMainForm::ApplyStartProfile(int (Profiles::*load)()) {
+    try {
+        (m_Features.profiles.*load)();
+    } catch (const EConvertError& e) {
+        Application().ShowException(e.Message());
+    }
+}
+
 void TAudioMainForm::RefreshMicSettings() {
     m_Features.microphone.RefreshENC();
-    m_View.RefreshStates();
+    m_Features.microphone.RefreshVoiceMagic();
 }
 
 // The mouse hook of the sliders and speakers sees every message before its window does.
@@ -197,7 +211,7 @@ void TAudioMainForm::FormDestroy() {
     m_Features.effects.ResetDeviceEffects([this] {
         m_Features.surround.ClearState();
         m_Features.surround.ResetVirtual7ch1();
-        m_Features.microphone.MonitoringOff();
+        m_Features.microphone.SwitchOff();
     });
     m_hDevice.reset();
     Timer1.SetEnabled(false);

@@ -67,6 +67,7 @@ class TAudioMainForm : public Form {
     void ShowDeviceState(DeviceState state);
     // The microphone's settings from the device and the registry, shown.
     void RefreshMicSettings();
+    void ApplyStartProfile(int (Profiles::*load)());
 
     _APPLICATION_FOLDER_PATH m_AppFolderPath;
     std::wstring m_strAppFolder;

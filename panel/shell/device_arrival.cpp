@@ -33,7 +33,7 @@ void TAudioMainForm::PrepareDevice() {
     dlltr::SetVirtual7ch1_OnOff(0);
     m_Features.surround.SendOff(false);
     DriverParameterRequest(0, 0);
-    m_Features.microphone.StopLevelMeter();
+    m_Features.microphone.EmptyLevelBar();
     PrepareEndpoint();
 }
 
@@ -41,8 +41,9 @@ void TAudioMainForm::PrepareEndpoint() {
     if (m_bEndpointReady) return;
     m_pCaptureEndpoint = FindCaptureEndpoint(m_Device.m_wVid, m_Device.m_wPid);
     if (m_pCaptureEndpoint || m_iPlatform != 6) {
-        m_Features.microphone.StartLevelMeter();
-        if (m_View.CurrentPage() != kPageMic) m_Features.microphone.StopLevelMeter();
+        m_Features.microphone.ReadInitialSettings();
+        // Arriving while the microphone page is shown leaves the meter running.
+        if (m_View.CurrentPage() == kPageMic) m_Features.microphone.StartLevelMeter();
         m_bEndpointReady = true;
     }
 }
@@ -75,8 +76,7 @@ void TAudioMainForm::DeviceArrival() {
     WriteDebugText(L"DeviceArrival1");
     Sleep(100);
     PrepareEndpoint();
-    m_Features.microphone.MonitoringOff();
-    m_Features.microphone.StopLevelMeter();
+    m_Features.microphone.DeviceArrived();
     // The device found at creation is still attached: another device arrived.
     if (m_hDevice) return;
     std::wstring hardwareId;
@@ -92,7 +92,8 @@ void TAudioMainForm::DeviceArrival() {
     Sleep(100);
     m_Features.lighting.ResendLedSwitch();
     m_pCaptureEndpoint.reset();
-    if (m_View.CurrentPage() == kPageMic) m_Features.microphone.StartLevelMeter();
+    if (m_View.CurrentPage() == kPageENC) m_Features.microphone.RefreshENC();
+    if (m_View.CurrentPage() == kPageVoice) m_Features.microphone.RefreshVoiceMagic();
     if (m_Features.effects.ReadEEPROMData()) {
         Sleep(100);
         Application().ProcessMessages();
@@ -148,8 +149,7 @@ void TAudioMainForm::Timer1Timer() {
 
     Sleep(100);
     PrepareEndpoint();
-    m_Features.microphone.MonitoringOff();
-    m_Features.microphone.StopLevelMeter();
+    m_Features.microphone.DeviceArrived();
     m_Features.lighting.ResendLedSwitch();
     m_pCaptureEndpoint.reset();
     ActivationSteps();
@@ -166,6 +166,7 @@ void TAudioMainForm::DeviceRemoval(const std::wstring& interfacePath) {
     m_Features.effects.DeviceUsable(false);
     m_Features.effects.ClearEffectState();
     m_Features.surround.ClearState();
+    m_Features.microphone.ClearState();
     m_View.ShowDeviceState(L"LabelUnactive");
     if (m_hDevice) {
         m_hDevice.reset();

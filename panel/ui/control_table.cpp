@@ -80,13 +80,30 @@ void ToggleSync(MainFormView& v, int) {
     v.Features().effects.ToggleSync();
 }
 void SetBoost(MainFormView& v, int) {
-    v.Features().microphone.ApplyMicBoost(!v.Features().microphone.MicBoost());
+    v.Features().microphone.ToggleBoost();
 }
 void SetMute(MainFormView& v, int) {
-    v.Features().microphone.ApplyMicMute(!v.Features().microphone.MicMute());
+    v.Features().microphone.ToggleMute();
 }
 void SetMonitor(MainFormView& v, int) {
-    v.Features().microphone.ApplyMicMonitor(!v.Features().microphone.MicMonitor());
+    v.Features().microphone.ToggleMonitor();
+}
+// Noise cancellation and voice change: nothing without a device, a warning when the device has
+// no noise cancellation.
+bool NoiseCancellingOffered(MainFormView& v) {
+    if (!v.DevicePresent()) return false;
+    if (v.Features().microphone.ENCAvailable()) return true;
+    v.ShowWarning(L"LabelWarning1");
+    return false;
+}
+void SetENC(MainFormView& v, int) {
+    if (NoiseCancellingOffered(v)) v.Features().microphone.ToggleENC();
+}
+void SetVoice(MainFormView& v, int) {
+    if (NoiseCancellingOffered(v)) v.Features().microphone.ToggleVoiceMagic();
+}
+void SelectVoice(MainFormView& v, int mode) {
+    if (NoiseCancellingOffered(v)) v.Features().microphone.SelectVoiceMode(mode);
 }
 void SetSurround(MainFormView& v, int) {
     v.Features().surround.ToggleEnable();
@@ -422,23 +439,23 @@ const std::vector<ControlSpec>& MainFormControls() {
         Swatch(L"ColorSingleShape", tag::SwatchSingle),
 
         // Noise cancellation and voice change pages.
-        Indicator(L"ENCFunctionImage", 0, L"ENC", kPageENC, L"ENCFunctionUpImage",
-                  L"ENCFunctionDownImage", L"ENCFunctionLabel", ENCOn),
+        Button(R::Switch, L"ENCFunctionImage", 0, L"ENC", kPageENC, L"ENCFunctionUpImage",
+               L"ENCFunctionDownImage", L"ENCFunctionLabel", ENCOn, SetENC),
         Slider(R::ENCBar, L"ENCBarImage", tag::ENCBar, L"ENC", kPageENC),
         Slider(R::ENCThumb, L"ENCSliderImage", tag::ENCSlider, L"ENC", kPageENC),
         Picture(L"ENCValueImage", L"ENC", kPageENC),
-        Indicator(L"VMEffectNoneImage", 0, L"VoiceMagic", kPageVoice, L"VMEffectNoneUpImage",
-                  L"VMEffectNoneDownImage", L"VMEffectNoneLabel", VoiceModeIs, 0),
-        Indicator(L"VMEffect1Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect1UpImage",
-                  L"VMEffect1DownImage", L"VMEffect1Label", VoiceModeIs, 1),
-        Indicator(L"VMEffect2Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect2UpImage",
-                  L"VMEffect2DownImage", L"VMEffect2Label", VoiceModeIs, 2),
-        Indicator(L"VMEffect3Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect3UpImage",
-                  L"VMEffect3DownImage", L"VMEffect3Label", VoiceModeIs, 3),
-        Indicator(L"VMEffect4Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect4UpImage",
-                  L"VMEffect4DownImage", L"VMEffect4Label", VoiceModeIs, 4),
-        Indicator(L"VMFunctionImage", 0, L"VoiceMagic", kPageVoice, L"VMFunctionUpImage",
-                  L"VMFunctionDownImage", L"VMFunctionLabel", VoiceOn),
+        Button(R::GroupMember, L"VMEffectNoneImage", 0, L"VoiceMagic", kPageVoice, L"VMEffectNoneUpImage",
+               L"VMEffectNoneDownImage", L"VMEffectNoneLabel", VoiceModeIs, SelectVoice, 0),
+        Button(R::GroupMember, L"VMEffect1Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect1UpImage",
+               L"VMEffect1DownImage", L"VMEffect1Label", VoiceModeIs, SelectVoice, 1),
+        Button(R::GroupMember, L"VMEffect2Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect2UpImage",
+               L"VMEffect2DownImage", L"VMEffect2Label", VoiceModeIs, SelectVoice, 2),
+        Button(R::GroupMember, L"VMEffect3Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect3UpImage",
+               L"VMEffect3DownImage", L"VMEffect3Label", VoiceModeIs, SelectVoice, 3),
+        Button(R::GroupMember, L"VMEffect4Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect4UpImage",
+               L"VMEffect4DownImage", L"VMEffect4Label", VoiceModeIs, SelectVoice, 4),
+        Button(R::Switch, L"VMFunctionImage", 0, L"VoiceMagic", kPageVoice, L"VMFunctionUpImage",
+               L"VMFunctionDownImage", L"VMFunctionLabel", VoiceOn, SetVoice),
 
         // The page labels' separators.
         Bevel(L"Bevel2"),

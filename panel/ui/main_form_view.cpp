@@ -4,6 +4,8 @@
 
 #include "application.h"
 #include "check_box.h"
+#include "file_dialog.h"
+#include "device/endpoint_access.h"
 #include "effects/panel_features.h"
 #include "form.h"
 #include "image.h"
@@ -63,6 +65,11 @@ void MainFormView::CreateDesign() {
     DeviceActiveLabel = LabelNamed(L"DeviceActiveLabel");
     features_.effects.OnShow = [this] { RefreshStates(); };
     features_.surround.OnShow = [this] { PlaceSpeakers(); };
+    features_.microphone.OnShow = [this] { RefreshStates(); };
+    features_.profiles.OnApplied = [this] {
+        RefreshStates();
+        ApplyPageVisibility(currentPage_);
+    };
     BeeCheckBox = std::make_unique<CheckBox>(form_, L"BeeCheckBox", L"Bee");
     BeeCheckBox->OnClick = [this](CheckBox& box) {
         features_.surround.SetBee(box.Checked());
@@ -70,6 +77,11 @@ void MainFormView::CreateDesign() {
     };
     ListenToDeviceCheckBox = std::make_unique<CheckBox>(form_, L"ListenToDeviceCheckBox", L"Listen");
     ListenToDeviceCheckBox->SetEnabled(false);
+    ListenToDeviceCheckBox->OnClick = [this](CheckBox& box) {
+        SetCaptureListen(box.Checked(), device_.m_wVid, device_.m_wPid);
+        RestartAudioService();
+        Sleep(300);
+    };
 }
 
 // Every control answers through the handlers of its row; a label with nothing to press lets
@@ -268,8 +280,22 @@ void MainFormView::MinimizeImageClick() {
     if (OnMinimizeClick) OnMinimizeClick();
 }
 
-void MainFormView::SaveProfileFromMenu() {}
-void MainFormView::LoadProfileFromMenu() {}
+namespace {
+const wchar_t kProfileFilter[] = L"INI (*.ini)|*.ini";
+} // namespace
+
+void MainFormView::SaveProfileFromMenu() {
+    features_.profiles.ExportProfile([this](const std::wstring& folder, std::wstring& chosen) {
+        std::wstring name = chosen.substr(chosen.rfind(L'\\') + 1);
+        return SaveFileDialog(form_.Handle(), kProfileFilter, folder, name, chosen);
+    });
+}
+
+void MainFormView::LoadProfileFromMenu() {
+    features_.profiles.ImportProfile([this](const std::wstring& folder, std::wstring& chosen) {
+        return OpenFileDialog(form_.Handle(), kProfileFilter, folder, chosen);
+    });
+}
 
 void MainFormView::OpenAboutWindow() {
     if (!device_.m_bDevicePresent) return;

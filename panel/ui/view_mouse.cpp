@@ -115,6 +115,11 @@ void MainFormView::OnRelease(Control& sender, const MouseEvent& event) {
     case ControlRole::Speaker:
         features_.surround.SpeakerReleased();
         break;
+    case ControlRole::ENCThumb:
+        // The level reaches the device and the registry when the thumb is let go.
+        if (device_.m_bDevicePresent && features_.microphone.ENCAvailable())
+            features_.microphone.ENCSliderReleased();
+        break;
     default:
         break;
     }
@@ -300,13 +305,20 @@ void MainFormView::SliderMoved(const Entry& entry) {
         features_.effects.D3SliderMoved(static_cast<Slider3D>(entry.spec->arg), top - D3TrackTop());
         break;
     case ControlRole::MicThumb:
-        if (g.MicSliderRange > 0)
+        if (g.MicSliderRange > 0) {
             features_.microphone.ApplyMicVolume((g.MicSliderTop + g.MicSliderRange - top) * 100 /
                                                 g.MicSliderRange);
+            features_.microphone.ShowMicVolume();
+        }
         break;
-    case ControlRole::ENCThumb:
-        features_.microphone.ENCSliderMoved(top - g.EncSliderTop, g.EncSliderRange);
+    case ControlRole::ENCThumb: {
+        // The thumb's own limits come after the hook's: the skin's travel.
+        const int held = std::clamp(top, g.EncSliderTop, g.EncSliderTop + g.EncSliderRange);
+        entry.control->SetTop(held);
+        features_.microphone.ENCSliderMoved(g.EncSliderTop + g.EncSliderRange - held,
+                                            g.EncSliderRange);
         break;
+    }
     case ControlRole::Speaker:
         features_.surround.MoveSpeaker(entry.spec->arg, {entry.control->Left(), top});
         break;

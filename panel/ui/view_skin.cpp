@@ -215,6 +215,7 @@ int MainFormView::D3Travel() const {
 // The sliders' geometry of this skin for the features that turn positions into values.
 void MainFormView::TellSliderGeometry() {
     const SkinGeometry& g = m_Skin.geometry;
+    features_.microphone.SetProgressLength(g.MicProgressLength);
     features_.effects.SetSliderGeometry(g.EqSliderRange, D3Travel(),
                                         g.HasD3Slider ? g.D3SliderRange : g.D3BarRange);
 }
@@ -235,6 +236,16 @@ void MainFormView::PlaceSliderThumbs() {
     for (int i = 0; i < 4; ++i)
         if (Image* thumb = ImageNamed(k3DThumbs[i]))
             thumb->SetTop(D3TrackTop() + features_.effects.D3SliderOffset(static_cast<Slider3D>(i)));
+    // The volume's thumb, its cover down to it, and the level bar.
+    if (Image* thumb = ImageNamed(L"MicSliderImage"); thumb && g.MicSliderRange > 0) {
+        thumb->SetTop(g.MicSliderTop + g.MicSliderRange -
+                      features_.microphone.MicVolume() * g.MicSliderRange / 100);
+        if (Image* cover = ImageNamed(L"MicBarDownImage")) {
+            int height = thumb->Top() + thumb->Height() - cover->Top();
+            if (height > 0) cover->SetHeight(height);
+        }
+    }
+    if (Image* bar = ImageNamed(L"MicProgressImage")) bar->SetWidth(features_.microphone.MeterWidth());
     if (Image* thumb = ImageNamed(L"ENCSliderImage"); thumb && g.EncSliderRange > 0) {
         float step = static_cast<float>(features_.microphone.ENCLevel() * g.EncSliderRange *
                                         (1.0 / 30));

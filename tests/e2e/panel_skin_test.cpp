@@ -514,3 +514,46 @@ TEST_F(PanelSkin, BeeDemonstrationFliesAndPutsTheSpeakersBack) {
     EXPECT_LE(std::abs(back.left - centre.left), 1);
     EXPECT_LE(std::abs(back.top - centre.top), 1);
 }
+
+namespace {
+
+BOOL CALLBACK FindVisibleEdit(HWND child, LPARAM found) {
+    if (ClassOf(child) == L"Edit" && IsWindowVisible(child)) {
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The file dialog the panel opens: its file name typed in, then its OK button.
+bool AnswerFileDialog(DWORD pid, const std::wstring& path) {
+    HWND dialog = WaitForWindow(pid, L"#32770", 15000);
+    if (!dialog) return false;
+    HWND edit = nullptr;
+    EnumChildWindows(dialog, FindVisibleEdit, reinterpret_cast<LPARAM>(&edit));
+    if (!edit) return false;
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return WaitUntil([&] { return !IsWindow(dialog); }, 15000);
+}
+
+} // namespace
+
+// Save and Load in the window: a profile exported through the save dialog and imported again.
+TEST_F(PanelSkin, ProfilesAreExportedAndImportedThroughTheirDialogs) {
+    Start();
+    TempFolder folder;
+    ShowPage(L"PageEffectImage", 2);
+    panel_->Click(L"EffectButtonTheaterImage");
+    ASSERT_TRUE(panel_->WaitForState(L"effect", L"2"));
+    panel_->Click(L"Menu1Image");
+    ASSERT_TRUE(AnswerFileDialog(panel_->Pid(), folder.Path() + L"mine"));
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(folder.Path() + L"mine.ini"); }, 10000));
+    EXPECT_EQ(ProfileValue(folder.Path() + L"mine.ini", L"Effect", L"CurrentEffect"), L"2");
+
+    panel_->Click(L"EffectButtonNonImage");
+    ASSERT_TRUE(panel_->WaitForState(L"effect", L"1"));
+    panel_->Click(L"Menu2Image");
+    ASSERT_TRUE(AnswerFileDialog(panel_->Pid(), folder.Path() + L"mine.ini"));
+    EXPECT_TRUE(panel_->WaitForState(L"effect", L"2"));
+}

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace {
 
 const wchar_t kEncKey[] = L"TRV 42xx Software\\EncValueMap";
@@ -80,4 +82,113 @@ TEST_F(MicrophoneFeature, WithoutALevelOrADeviceNothingReachesTheDevice) {
         EXPECT_EQ(microphone.ENCLevel(), 0) << c.name;
         EXPECT_TRUE(JournalStarting(L"library").empty()) << c.name;
     }
+}
+
+namespace {
+
+uint32_t SoftwareValue(const wchar_t* name) {
+    uint32_t value = 0xDEAD;
+    ReadRegDword(L"TRV 42xx Software", name, &value);
+    return value;
+}
+
+} // namespace
+
+// With a travel of 120 pixels: the thumb let go at the top sends and keeps 30, at the bottom 0,
+// four pixels above it 1.
+TEST_F(MicrophoneFeature, ENCThumbLetGoSendsAndKeepsItsLevel) {
+    ASSERT_EQ(WriteRegDword(kEncKey, kEncValue, 15), 0);
+    Microphone microphone(device_);
+    microphone.RefreshENC();
+    ASSERT_EQ(microphone.ENCLevel(), 15);
+    struct Case {
+        int fromBottom;
+        int level;
+        const wchar_t* bytes; // 8 to 11 of the parameter block
+    };
+    for (const Case& c : {Case{120, 30, L"1E 00 00 00"}, Case{0, 0, L"00 00 00 00"},
+                          Case{4, 1, L"01 00 00 00"}}) {
+        MarkJournal();
+        microphone.ENCSliderMoved(c.fromBottom, 120);
+        EXPECT_EQ(microphone.ENCLevel(), c.level);
+        EXPECT_TRUE(JournalStarting(L"library").empty()); // nothing is sent while it moves
+        microphone.ENCSliderReleased();
+        auto sent = JournalStarting(L"library DLLTR_SetEnc_Parameters");
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(sent[0].substr(32 + 24, 11), c.bytes) << sent[0].c_str();
+        uint32_t kept = 0;
+        EXPECT_EQ(ReadRegDword(kEncKey, kEncValue, &kept), 0);
+        EXPECT_EQ(kept, static_cast<uint32_t>(c.level));
+    }
+}
+
+TEST_F(MicrophoneFeature, VoiceChangeFollowsTheRegistryAndStoresItsChoices) {
+    ASSERT_EQ(WriteRegDword(kEncKey, kEncValue, 9), 0);
+    ASSERT_EQ(WriteRegDword(L"TRV 42xx Software", L"VoiceMagicEnable", 1), 0);
+    ASSERT_EQ(WriteRegDword(L"TRV 42xx Software", L"VoiceMagicLevel", 10), 0);
+    Microphone microphone(device_);
+    microphone.RefreshENC();
+    MarkJournal();
+    microphone.RefreshVoiceMagic();
+    EXPECT_TRUE(microphone.VoiceMagicEnable());
+    EXPECT_EQ(microphone.VoiceMagicMode(), 0); // a level of 10 is no mode's
+    EXPECT_EQ(SoftwareValue(L"VoiceMagicLevel"), 12u);
+
+    MarkJournal();
+    microphone.SelectVoiceMode(3);
+    EXPECT_EQ(SoftwareValue(L"VoiceMagicLevel"), 2u);
+    auto commands = JournalStarting(L"library DLLTR_AudioCommand(7, 2, ");
+    ASSERT_EQ(commands.size(), 1u);
+    // On, then a pitch step of -10.
+    EXPECT_EQ(commands[0].substr(33, 17), L"01 00 00 00 F6 FF") << commands[0].c_str();
+
+    // The device's removal stores voice change off for its next arrival.
+    microphone.ClearState();
+    EXPECT_EQ(SoftwareValue(L"VoiceMagicEnable"), 0u);
+    EXPECT_FALSE(microphone.VoiceMagicEnable());
+    EXPECT_EQ(microphone.VoiceMagicMode(), 0);
+}
+
+TEST_F(MicrophoneFeature, VolumeTakesTheMixerOnOlderPlatforms) {
+    Microphone microphone(device_);
+    microphone.SetPlatform(4);
+    MarkJournal();
+    microphone.ApplyMicVolume(50);
+    EXPECT_EQ(JournalStarting(L"mixer write"), (std::vector<std::wstring>{L"mixer write 0 32767"}));
+    // Read back through the device's volume steps.
+    microphone.ShowMicVolume();
+    EXPECT_NEAR(microphone.MicVolume(), 50, 1);
+    // The endpoint path on platforms with endpoints.
+    microphone.SetPlatform(6);
+    MarkJournal();
+    EXPECT_EQ(microphone.ApplyMicVolume(80), 0);
+    EXPECT_TRUE(JournalStarting(L"mixer write").empty());
+    microphone.ShowMicVolume();
+    EXPECT_NEAR(microphone.MicVolume(), 80, 1);
+}
+
+// Monitoring through the device's register in mode 1 and every mode that is not 2 or 3.
+TEST_F(MicrophoneFeature, MonitorModeFiveActsAsModeOne) {
+    for (int mode : {1, 5}) {
+        Microphone microphone(device_);
+        microphone.SetMonitorMode(mode);
+        MarkJournal();
+        microphone.ApplyMicMonitor(true);
+        EXPECT_EQ(JournalStarting(L"library"),
+                  (std::vector<std::wstring>{L"library DLLTR_Read_Register(200) -> 0",
+                                             L"library DLLTR_Write_Register(200, 4) -> 0",
+                                             L"library DLLTR_Write_Register(230, 20) -> 0"}))
+            << mode;
+        EXPECT_TRUE(microphone.MicMonitor());
+    }
+}
+
+TEST_F(MicrophoneFeature, SilenceEmptiesTheLevelBar) {
+    Microphone microphone(device_);
+    microphone.SetProgressLength(210);
+    std::vector<uint8_t> loud(400, 160), silent(400, 128);
+    microphone.LevelBuffer(loud.data(), loud.size());
+    EXPECT_GT(microphone.MeterWidth(), 0);
+    microphone.LevelBuffer(silent.data(), silent.size());
+    EXPECT_EQ(microphone.MeterWidth(), 0);
 }
