@@ -8,10 +8,13 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 
 . "$ROOT/scripts/wine-env.sh"
 trv_make_prefix
-cleanup() { trv_stop_wine; }
+cleanup() { trv_stop_wine; trv_stop_xvfb; }
 trap cleanup EXIT
+unset DISPLAY
+trv_start_xvfb
 trv_start_wineserver
 export TRV42XX_SIMULATOR=1
 for b in win64 win32; do
-  timeout 600 wine "$ROOT/build/$b/bin/eq_slider_bench.exe" "${EQ_MOVES:-200}" </dev/null
+  timeout 600 "$ROOT/scripts/wine-run.sh" "$ROOT/build/$b/bin/eq_slider_bench.exe" "${EQ_MOVES:-200}"
+  timeout 900 "$ROOT/scripts/wine-run.sh" "$ROOT/build/$b/bin/panel_idle_bench.exe" "${IDLE_SECONDS:-30}"
 done
