@@ -123,8 +123,9 @@ TEST(LanguageLoad, NumbersOutsideWhatAWindowHoldsCountAsNotGiven) {
         LanguageTexts texts =
             Load(std::wstring(L"[") + c.section + L"]\n" + c.key + L"=" + c.value + L"\n");
         ExpectText(c, *texts.Find(c.key));
-        if (std::string(c.given) != "11011111")
+        if (std::string(c.given) != "11011111") {
             EXPECT_NE(std::wstring::npos, capture.Text().find(L"out of range")) << capture.Text();
+        }
     }
 
     // A shift that carries a label out of the window's range leaves its place not given.
