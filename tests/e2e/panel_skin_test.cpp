@@ -50,11 +50,11 @@ int PageOfControl(const std::wstring& name) {
         const wchar_t* prefix;
         int page;
     };
-    const Family families[] = {{L"Back_EQ", 1},  {L"Back_Effect", 2}, {L"Back_Mic", 3},
-                               {L"Back_Virtual", 4}, {L"Back_3D", 5}, {L"EQ", 1},
-                               {L"Effect", 2},   {L"Mic", 3},         {L"Virtual", 4},
-                               {L"D3", 5},       {L"Color", 6},       {L"ENC", 7},
-                               {L"VM", 8}};
+    const Family families[] = {
+        {L"Back_EQ", 1}, {L"Back_Effect", 2}, {L"Back_Mic", 3}, {L"Back_Virtual", 4},
+        {L"Back_3D", 5}, {L"EQ", 1},          {L"Effect", 2},   {L"Mic", 3},
+        {L"Virtual", 4}, {L"D3", 5},          {L"Color", 6},    {L"ENC", 7},
+        {L"VM", 8}};
     for (const Family& f : families)
         if (name.compare(0, wcslen(f.prefix), f.prefix) == 0) return f.page;
     return 0;
@@ -87,10 +87,10 @@ class PanelSkin : public ::testing::Test {
 
     void ChooseSkinAndLanguage(const std::wstring& skin, const std::wstring& language) {
         CreateDirectoryW(PerUserFolder().c_str(), nullptr);
-        WriteFileBytes(PerUserFile(), "[Skin]\r\nDefaultSkin=" +
-                                          std::string(skin.begin(), skin.end()) +
-                                          "\r\n[Language]\r\nDefaultLanguage=" +
-                                          std::string(language.begin(), language.end()) + "\r\n");
+        WriteFileBytes(PerUserFile(),
+                       "[Skin]\r\nDefaultSkin=" + std::string(skin.begin(), skin.end()) +
+                           "\r\n[Language]\r\nDefaultLanguage=" +
+                           std::string(language.begin(), language.end()) + "\r\n");
     }
     static std::wstring PerUserFile() { return PerUserFolder() + L"AudioConfig.cfg"; }
 
@@ -304,8 +304,8 @@ TEST_F(PanelSkin, SlidersStayWithinTheirTravel) {
 TEST_F(PanelSkin, ThreeDThumbsKeepTheirFixedTravel) {
     TempFolder install;
     for (const wchar_t* file : {L"Kestrel.exe", L"DLLTR_UsbAudio42xx_x32.dll", L"AudioConfig.cfg"})
-        ASSERT_TRUE(CopyFileW((StagedPanelFolder() + file).c_str(),
-                              (install.Path() + file).c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW((StagedPanelFolder() + file).c_str(), (install.Path() + file).c_str(),
+                              FALSE));
     const std::wstring skin = install.Path() + L"Skin\\Test3D\\";
     CreateDirectoryW((install.Path() + L"Skin").c_str(), nullptr);
     CreateDirectoryW(skin.c_str(), nullptr);
@@ -417,11 +417,51 @@ TEST_F(PanelSkin, SkinAndLanguageSwitchAtRunTime) {
     EXPECT_EQ(panel_->MenuInfo(L"SkinMenu/Daylight/")[L"checked"], L"1");
     EXPECT_EQ(ProfileValue(PerUserFile(), L"Skin", L"DefaultSkin"), L"Daylight");
 
-    const std::wstring german = ProfileValue(
-        install.Path() + L"Language\\" + resolution + L"German\\Language.ini", L"Main", L"LabelMenu1");
+    const std::wstring german =
+        ProfileValue(install.Path() + L"Language\\" + resolution + L"German\\Language.ini", L"Main",
+                     L"LabelMenu1");
     panel_->ClickMenu(L"LanguageMenu/German/");
     ASSERT_TRUE(panel_->WaitForState(L"language", L"German"));
     EXPECT_EQ(panel_->ControlInfo(L"Menu1Label")[L"text"], FirstField(german));
     EXPECT_EQ(panel_->MenuInfo(L"LanguageMenu/German/")[L"checked"], L"1");
     EXPECT_EQ(ProfileValue(PerUserFile(), L"Language", L"DefaultLanguage"), L"German");
+}
+
+// A chosen skin that is refused, or whose folder lacks its layout file, gives way at start to
+// the default skin rather than an empty window; the user's choice itself is kept.
+TEST_F(PanelSkin, UnusableChosenSkinFallsBackToTheDefaultAtStart) {
+    TempFolder install;
+    const std::wstring stage = StagedPanelFolder();
+    for (const wchar_t* file : {L"Kestrel.exe", L"DLLTR_UsbAudio42xx_x32.dll", L"AudioConfig.cfg"})
+        ASSERT_TRUE(CopyFileW((stage + file).c_str(), (install.Path() + file).c_str(), FALSE));
+    ASSERT_EQ(CopyFolderTree(stage + L"Skin", install.Path() + L"Skin"), 1);
+    ASSERT_EQ(CopyFolderTree(stage + L"Language", install.Path() + L"Language"), 1);
+    const struct {
+        const wchar_t* skin;
+        const char* layout; // null: the folder has no SkinSetting.ini
+    } cases[] = {
+        {L"NegativeRange",
+         "[Main]\r\nMainFormImage=MainForm.png,0,0\r\n[EQ]\r\nEQSlider=190,-220\r\n"},
+        {L"NotANumber", "[Main]\r\nMainFormImage=MainForm.png,0,0\r\n[Mic]\r\nMicSlider=top,9\r\n"},
+        {L"NoLayout", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.skin);
+        for (const wchar_t* size : {L"", L"1920x1080\\", L"1366x768\\", L"960x540\\"}) {
+            const std::wstring folder = install.Path() + L"Skin\\" + size + c.skin + L"\\";
+            ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+            if (c.layout) WriteFileBytes(folder + L"SkinSetting.ini", c.layout);
+        }
+        ChooseSkinAndLanguage(c.skin, L"English");
+        Start(install.Path());
+        EXPECT_EQ(State()[L"skin"], L"");
+        const std::wstring main = Picture(L"MainFormImage");
+        EXPECT_NE(main.find(L"\\Midnight\\"), std::wstring::npos) << main.c_str();
+        EXPECT_TRUE(panel_->Visible(L"MainFormImage"));
+        EXPECT_TRUE(panel_->Visible(L"PageEQImage"));
+        EXPECT_EQ(panel_->MenuInfo(std::wstring(L"SkinMenu/") + c.skin + L"/")[L"checked"], L"0");
+        EXPECT_EQ(ProfileValue(PerUserFile(), L"Skin", L"DefaultSkin"), c.skin);
+        EXPECT_EQ(panel_->Close(), 0);
+        panel_.reset();
+    }
 }
