@@ -1,5 +1,6 @@
 #include "device/endpoint_access.h"
 
+#include "registry_walk.h"
 #include "text_format.h"
 #include "win_handles.h"
 
@@ -99,30 +100,25 @@ void SetCaptureListen(bool on, uint16_t vid, uint16_t pid) {
     // A Boolean property value: type 11, then the flag as all ones or zero.
     uint8_t value[16] = {11, 0, 0, 0, 1, 0, 0, 0};
     if (on) value[8] = value[9] = 0xFF;
-    for (DWORD i = 0;; ++i) {
-        wchar_t name[256];
-        DWORD length = 256;
-        LONG rc =
-            RegEnumKeyExW(capture.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (rc == ERROR_NO_MORE_ITEMS) break;
-        if (rc != ERROR_SUCCESS) continue;
+    ForEachSubkey(capture.get(), [&](const std::wstring& name) {
         UniqueRegKey properties;
-        if (RegOpenKeyExW(capture.get(), (std::wstring(name) + L"\\Properties").c_str(), 0,
+        if (RegOpenKeyExW(capture.get(), (name + L"\\Properties").c_str(), 0,
                           KEY_READ | KEY_WRITE | KEY_WOW64_64KEY,
                           properties.put()) != ERROR_SUCCESS)
-            continue;
+            return true;
         wchar_t text[1024] = L"";
         DWORD size = sizeof text - sizeof(wchar_t), type = 0;
         if (RegQueryValueExW(properties.get(), L"{233164c8-1b2c-4c7d-bc68-b671687a2567},1", nullptr,
                              &type, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS ||
             type != REG_SZ)
-            continue;
+            return true;
         std::wstring deviceText(text);
         size_t v = deviceText.find(vendor), p = deviceText.find(product);
-        if (v == std::wstring::npos || v == 0 || p == std::wstring::npos || p == 0) continue;
+        if (v == std::wstring::npos || v == 0 || p == std::wstring::npos || p == 0) return true;
         for (const wchar_t* valueName : {L"{24dbb0fc-9311-4b3d-9cf0-18ff155639d4},1",
                                          L"{24dbb0fc-9311-4b3d-9cf0-18ff155639d4},4"})
             RegSetValueExW(properties.get(), valueName, 0, REG_BINARY, value, sizeof value);
         RegFlushKey(properties.get());
-    }
+        return true;
+    });
 }

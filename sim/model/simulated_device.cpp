@@ -379,18 +379,20 @@ bool SimulatedDevice::HidOutputReport(const std::wstring& path, const uint8_t* r
 bool SimulatedDevice::HidInputReport(const std::wstring& path, uint8_t* report, size_t length) {
     return With([&](State& s) {
         if (!s.plugged || !s.hidPresent || !SameText(path, HidPathFor(s.vid, s.pid)) ||
-            length != s.inputReportLength || length < 4) {
+            length != s.inputReportLength || length == 0) {
             JournalLocked(s, L"HID in refused");
             return false;
         }
-        std::memset(report, 0, length);
-        report[1] = 0x60;
+        // A device with short input reports answers with as much of the answer as fits.
+        uint8_t answer[4] = {0, 0x60, 0, 0};
         if (s.lastOperation == 0x30) {
-            report[2] = static_cast<uint8_t>(s.pins & 0xFF);
-            report[3] = static_cast<uint8_t>((s.pins >> 8) & 0x03);
+            answer[2] = static_cast<uint8_t>(s.pins & 0xFF);
+            answer[3] = static_cast<uint8_t>((s.pins >> 8) & 0x03);
         } else {
-            report[2] = s.registers[s.selectedRegister];
+            answer[2] = s.registers[s.selectedRegister];
         }
+        std::memset(report, 0, length);
+        std::memcpy(report, answer, std::min(length, sizeof answer));
         JournalLocked(s, L"HID in " + Hex(report, length));
         return true;
     });
