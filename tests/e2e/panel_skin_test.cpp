@@ -50,11 +50,11 @@ int PageOfControl(const std::wstring& name) {
         const wchar_t* prefix;
         int page;
     };
-    const Family families[] = {
-        {L"Back_EQ", 1}, {L"Back_Effect", 2}, {L"Back_Mic", 3}, {L"Back_Virtual", 4},
-        {L"Back_3D", 5}, {L"EQ", 1},          {L"Effect", 2},   {L"Mic", 3},
-        {L"Virtual", 4}, {L"D3", 5},          {L"Color", 6},    {L"ENC", 7},
-        {L"VM", 8}};
+    const Family families[] = {{L"Back_EQ", 1},  {L"Back_Effect", 2}, {L"Back_Mic", 3},
+                               {L"Back_Virtual", 4}, {L"Back_3D", 5}, {L"EQ", 1},
+                               {L"Effect", 2},   {L"Mic", 3},         {L"Virtual", 4},
+                               {L"D3", 5},       {L"Color", 6},       {L"ENC", 7},
+                               {L"VM", 8}};
     for (const Family& f : families)
         if (name.compare(0, wcslen(f.prefix), f.prefix) == 0) return f.page;
     return 0;
@@ -87,10 +87,10 @@ class PanelSkin : public ::testing::Test {
 
     void ChooseSkinAndLanguage(const std::wstring& skin, const std::wstring& language) {
         CreateDirectoryW(PerUserFolder().c_str(), nullptr);
-        WriteFileBytes(PerUserFile(),
-                       "[Skin]\r\nDefaultSkin=" + std::string(skin.begin(), skin.end()) +
-                           "\r\n[Language]\r\nDefaultLanguage=" +
-                           std::string(language.begin(), language.end()) + "\r\n");
+        WriteFileBytes(PerUserFile(), "[Skin]\r\nDefaultSkin=" +
+                                          std::string(skin.begin(), skin.end()) +
+                                          "\r\n[Language]\r\nDefaultLanguage=" +
+                                          std::string(language.begin(), language.end()) + "\r\n");
     }
     static std::wstring PerUserFile() { return PerUserFolder() + L"AudioConfig.cfg"; }
 
@@ -304,8 +304,8 @@ TEST_F(PanelSkin, SlidersStayWithinTheirTravel) {
 TEST_F(PanelSkin, ThreeDThumbsKeepTheirFixedTravel) {
     TempFolder install;
     for (const wchar_t* file : {L"Kestrel.exe", L"DLLTR_UsbAudio42xx_x32.dll", L"AudioConfig.cfg"})
-        ASSERT_TRUE(CopyFileW((StagedPanelFolder() + file).c_str(), (install.Path() + file).c_str(),
-                              FALSE));
+        ASSERT_TRUE(CopyFileW((StagedPanelFolder() + file).c_str(),
+                              (install.Path() + file).c_str(), FALSE));
     const std::wstring skin = install.Path() + L"Skin\\Test3D\\";
     CreateDirectoryW((install.Path() + L"Skin").c_str(), nullptr);
     CreateDirectoryW(skin.c_str(), nullptr);
@@ -417,9 +417,8 @@ TEST_F(PanelSkin, SkinAndLanguageSwitchAtRunTime) {
     EXPECT_EQ(panel_->MenuInfo(L"SkinMenu/Daylight/")[L"checked"], L"1");
     EXPECT_EQ(ProfileValue(PerUserFile(), L"Skin", L"DefaultSkin"), L"Daylight");
 
-    const std::wstring german =
-        ProfileValue(install.Path() + L"Language\\" + resolution + L"German\\Language.ini", L"Main",
-                     L"LabelMenu1");
+    const std::wstring german = ProfileValue(
+        install.Path() + L"Language\\" + resolution + L"German\\Language.ini", L"Main", L"LabelMenu1");
     panel_->ClickMenu(L"LanguageMenu/German/");
     ASSERT_TRUE(panel_->WaitForState(L"language", L"German"));
     EXPECT_EQ(panel_->ControlInfo(L"Menu1Label")[L"text"], FirstField(german));
