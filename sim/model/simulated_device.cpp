@@ -111,6 +111,19 @@ void SimulatedDevice::ResetLocked(State& s) {
     s.volumeStepCount = 65;
     s.volumeStep = 48;
     s.audioServiceRunning = 1;
+    // A capture chain of three subunits, the second of which controls the gain.
+    s.topologySteps = 6;
+    s.subunitCount = 3;
+    s.autoGainSubunits = 1u << 1;
+    s.brokenSubunit = kNoSubunit;
+    // The wave-input line selects between line input and microphone; the microphone line
+    // carries the volume and the mute.
+    s.mixerSourceCount = 2;
+    s.mixerSourceTypes[0] = 0x1002; // line input
+    s.mixerSourceTypes[1] = 0x1003; // microphone
+    s.mixerControls[0] = MixerHasMultiplexer;
+    s.mixerControls[2] = MixerHasVolume | MixerHasMute;
+    s.mixerInputs = 2;
     const wchar_t* ids[] = {L"USB\\VID_7A39&PID_4215&REV_0100&MI_00",
                             L"USB\\VID_046D&PID_0A44&REV_0100&MI_00",
                             L"HDAUDIO\\FUNC_01&VEN_10EC&DEV_0662&SUBSYS_10280600"};
@@ -268,9 +281,26 @@ bool SimulatedDevice::RestartDevice(uint32_t index, bool* needsReboot) {
         uint32_t seen = 0;
         for (DeviceRecord& d : s.devices) {
             if (!d.used || seen++ != index) continue;
+            if (d.restartFails) {
+                JournalLocked(s, std::wstring(L"device restart refused ") + d.hardwareId);
+                return false;
+            }
             ++d.restartCount;
             if (needsReboot) *needsReboot = d.needsReboot != 0;
             JournalLocked(s, std::wstring(L"device restarted ") + d.hardwareId);
+            return true;
+        }
+        return false;
+    });
+}
+
+bool SimulatedDevice::SetRestartOutcome(uint32_t index, bool needsReboot, bool fails) {
+    return With([&](State& s) {
+        uint32_t seen = 0;
+        for (DeviceRecord& d : s.devices) {
+            if (!d.used || seen++ != index) continue;
+            d.needsReboot = needsReboot ? 1 : 0;
+            d.restartFails = fails ? 1 : 0;
             return true;
         }
         return false;

@@ -60,6 +60,8 @@ class SimulatedDevice {
     std::vector<DeviceListEntry> DeviceList();
     bool SetLowerFilters(uint32_t index, const std::vector<std::wstring>& filters, bool present);
     bool RestartDevice(uint32_t index, bool* needsReboot);
+    // What a restart of entry index gives: a reboot needed, or a refusal of the installer.
+    bool SetRestartOutcome(uint32_t index, bool needsReboot, bool fails);
     int AddDevice(const std::wstring& hardwareId, const std::vector<std::wstring>& filters,
                   bool present);
     void ClearDevices();
