@@ -146,6 +146,11 @@ TEST_F(PanelRunning, SecondInstanceBringsTheFirstForwardAndEnds) {
 // Two panels started at the same moment: one is held just before it takes the single-instance
 // name and the other takes it in between. One panel runs; the held one hands over and ends.
 TEST_F(PanelRunning, PanelsStartedTogetherLeaveOneRunning) {
+#ifndef _WIN64
+    // Here 32-bit programs run in an emulator, which keeps executing the code it translated
+    // before the test's breakpoint was taken out again; the 64-bit build runs this test.
+    GTEST_SKIP() << "breakpoints are not reliable in the emulated 32-bit programs";
+#endif
     HeldAtMutexCreation second(Quoted(PanelPath()) + L" -servicestart",
                                L"{196BFF53-13AC-4BB7-8F82-D7E5E55E19F7}", kWindowTimeout);
     ASSERT_TRUE(second.Held());

@@ -46,7 +46,9 @@ HeldAtMutexCreation::HeldAtMutexCreation(const std::wstring& commandLine,
             return;
         case EXCEPTION_DEBUG_EVENT: {
             const EXCEPTION_RECORD& record = event.u.Exception.ExceptionRecord;
-            const bool ours = record.ExceptionAddress == entry_;
+            // Some emulators report a breakpoint after its byte rather than at it.
+            const bool ours =
+                record.ExceptionAddress == entry_ || record.ExceptionAddress == entry_ + 1;
             if (record.ExceptionCode == EXCEPTION_BREAKPOINT && ours && armed_) {
                 if (NamesTheMutex(event.dwThreadId)) {
                     // Held: the thread stays stopped in this event until Release().

@@ -2,7 +2,8 @@
 // A program started under this test's debugger and held at the moment it is about to create a
 // named mutex, so that a test can decide what happens in between (another program taking the
 // name first, as when two start at the same moment). Release() lets it go on, no longer
-// debugged. Held() is false when the program never came to that point.
+// debugged. Held() is false when the program never came to that point. It writes a
+// breakpoint into the program, which an emulator running the program may not notice.
 #include <windows.h>
 
 #include <string>
