@@ -10,6 +10,8 @@ function(trv_add_gtest name)
   trv_target_defaults(${name})
   target_link_libraries(${name} PRIVATE gtest gtest_main)
   add_test(NAME ${name} COMMAND ${name} --gtest_output=xml:Z:${TRV_TEST_RESULTS}/${name}.xml)
-  # Tests share one Wine server, its services and the debug-output channel.
-  set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 900)
+  # Tests share one Wine server, its services and the debug-output channel. The programs they
+  # start answer the toolkit's inspection message, which a user's program does not.
+  set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 900
+                       ENVIRONMENT TRV42XX_INSPECT=1)
 endfunction()

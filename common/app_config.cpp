@@ -44,16 +44,19 @@ std::wstring WithBackslash(std::wstring path) {
     return path;
 }
 
+// The folder with a final backslash; empty when the platform does not give it (its buffer may
+// then hold anything, or nothing, which a backslash would turn into the drive's root).
 std::wstring SpecialFolder(int id, bool create) {
     wchar_t path[MAX_PATH] = L"";
-    SHGetSpecialFolderPathW(nullptr, path, id, create ? TRUE : FALSE);
-    return path;
+    if (!SHGetSpecialFolderPathW(nullptr, path, id, create ? TRUE : FALSE) || !path[0])
+        return std::wstring();
+    return WithBackslash(path);
 }
 
 } // namespace
 
-void LoadApplicationConfig(const std::wstring& configFileName, const std::wstring& executablePath,
-                           _APPLICATION_FOLDER_PATH& record, ConfigReader reader) {
+int LoadApplicationConfig(const std::wstring& configFileName, const std::wstring& executablePath,
+                          _APPLICATION_FOLDER_PATH& record, ConfigReader reader) {
     size_t slash = executablePath.rfind(L'\\');
     record.SourceAppFileName = slash == std::wstring::npos ? executablePath : executablePath.substr(slash + 1);
     record.SourceFolderFullPath = slash == std::wstring::npos ? std::wstring() : executablePath.substr(0, slash + 1);
@@ -68,18 +71,26 @@ void LoadApplicationConfig(const std::wstring& configFileName, const std::wstrin
     }
 
     // The 32-bit program's view of program files, also when this build is a 64-bit one.
-    record.ProgramFilesPath = WithBackslash(SpecialFolder(CSIDL_PROGRAM_FILESX86, false));
-    record.InstallFolderFullPath = record.ProgramFilesPath + record.InstallFolderName + L"\\";
+    record.ProgramFilesPath = SpecialFolder(CSIDL_PROGRAM_FILESX86, false);
+    record.InstallFolderFullPath = record.ProgramFilesPath.empty()
+                                       ? std::wstring()
+                                       : record.ProgramFilesPath + record.InstallFolderName + L"\\";
 
     const bool wow64 = IsWow64();
-    record.SystemX86FolderPath = WithBackslash(SpecialFolder(wow64 ? CSIDL_SYSTEMX86 : CSIDL_SYSTEM, true));
+    record.SystemX86FolderPath = SpecialFolder(wow64 ? CSIDL_SYSTEMX86 : CSIDL_SYSTEM, true);
 
     void* redirection = nullptr;
     if (wow64) DisableFsRedirection(&redirection);
     wchar_t system[MAX_PATH + 1] = L"";
-    GetSystemDirectoryW(system, MAX_PATH);
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
     if (wow64) RevertFsRedirection(redirection);
-    record.SystemFolderPath = WithBackslash(system);
+    record.SystemFolderPath =
+        length > 0 && length < MAX_PATH ? WithBackslash(system) : std::wstring();
+
+    const bool complete = !record.ProgramFilesPath.empty() && !record.SystemX86FolderPath.empty() &&
+                          !record.SystemFolderPath.empty();
+    if (!complete) DebugPrint(L"***** LoadApplicationConfig: a system folder is unknown *****\n");
+    return complete ? AppConfigLoaded : AppConfigFolderMissing;
 }
 
 std::wstring ReadConfigText(const std::wstring& filePath, const std::wstring& section, const std::wstring& name) {

@@ -33,8 +33,16 @@ enum class ConfigReader { Panel, Setup };
 
 extern const wchar_t kAppConfigFileName[]; // "AudioConfig.cfg"
 
-void LoadApplicationConfig(const std::wstring& configFileName, const std::wstring& executablePath,
-                           _APPLICATION_FOLDER_PATH& record, ConfigReader reader = ConfigReader::Panel);
+enum AppConfigResult {
+    AppConfigLoaded = 0,
+    // The platform did not give one of its folders (program files, the system folders): that
+    // field and those built on it stay empty, so that no path falls back to the drive's root.
+    // Setup must not install then.
+    AppConfigFolderMissing = 1,
+};
+int LoadApplicationConfig(const std::wstring& configFileName, const std::wstring& executablePath,
+                          _APPLICATION_FOLDER_PATH& record,
+                          ConfigReader reader = ConfigReader::Panel);
 
 // A key of the configuration file converted with leading digits (missing or empty: 0).
 int ReadConfigInt(const std::wstring& filePath, const std::wstring& section, const std::wstring& name);

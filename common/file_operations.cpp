@@ -25,6 +25,37 @@ void LogCreateDirectory(const std::wstring& shown, bool created) {
     if (!created) DebugPrint(L"***** Create Directory FAIL! *****\n");
 }
 
+// A junction or symbolic link stands for another place: following it could copy a whole
+// drive, or the copy into itself without end. Links carry a name-surrogate tag; Wine lists a
+// host symbolic link with the reparse attribute and no tag at all. Other reparse points (cloud
+// placeholders) are ordinary files and folders.
+bool IsLink(const WIN32_FIND_DATAW& entry) {
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+           (entry.dwReserved0 == 0 || IsReparseTagNameSurrogate(entry.dwReserved0));
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return path;
+    std::wstring full(needed, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), needed, &full[0], nullptr);
+    full.resize(length < needed ? length : 0);
+    while (full.size() > 3 && full.back() == L'\\')
+        full.pop_back();
+    return full;
+}
+
+// True when inner is the folder itself or lies inside it (names compared as the file system
+// does, without regard to case).
+bool IsSameOrInside(const std::wstring& inner, const std::wstring& folder) {
+    const std::wstring a = FullPath(inner), b = FullPath(folder);
+    if (a.empty() || b.empty() || a.size() < b.size()) return false;
+    if (CompareStringOrdinal(a.c_str(), static_cast<int>(b.size()), b.c_str(),
+                             static_cast<int>(b.size()), TRUE) != CSTR_EQUAL)
+        return false;
+    return a.size() == b.size() || a[b.size()] == L'\\' || b.back() == L'\\';
+}
+
 } // namespace
 
 int CopyOneFile(const std::wstring& source, const std::wstring& destination) {
@@ -38,6 +69,11 @@ int CopyFolderTree(const std::wstring& source, const std::wstring& destination) 
     std::wstring target = destination;
     if (sourceName != destinationName) target = Join(destination, sourceName);
     if (!target.empty() && target.back() == L'\\') target.pop_back();
+    // Copying a folder onto or into itself would copy its own copies again and again.
+    if (IsSameOrInside(target, source)) {
+        DebugPrint(L"***** Copy %s into itself refused *****\n", source);
+        return 0;
+    }
     LogCreateDirectory(target, CreateDirectoryW(target.c_str(), nullptr) != FALSE);
 
     WIN32_FIND_DATAW entry;
@@ -46,6 +82,10 @@ int CopyFolderTree(const std::wstring& source, const std::wstring& destination) 
     do {
         std::wstring name = entry.cFileName;
         if (name == L"." || name == L"..") continue;
+        if (IsLink(entry)) {
+            DebugPrint(L"##### Link not followed = %s\n", Join(source, name));
+            continue;
+        }
         std::wstring from = Join(source, name);
         std::wstring to = target + L'\\' + name;
         if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {

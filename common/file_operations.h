@@ -8,8 +8,9 @@ int CopyOneFile(const std::wstring& source, const std::wstring& destination);
 
 // Copies a folder with its files and subfolders, giving every copy normal attributes.
 // When the two folders' last names differ the source folder is copied *into* the
-// destination (Skin\ into C:\App\ gives C:\App\Skin). 1 on success, 0 when either path
-// holds no backslash.
+// destination (Skin\ into C:\App\ gives C:\App\Skin). Junctions and symbolic links inside
+// the source are not followed (nor copied). 1 on success; 0 when either path holds no
+// backslash, or when the copy would land on the source folder itself or inside it.
 int CopyFolderTree(const std::wstring& source, const std::wstring& destination);
 
 // Creates every folder named by a prefix that ends in a backslash.

@@ -1,5 +1,6 @@
 #include "registry_values.h"
 
+#include "registry_walk.h"
 #include "text_format.h"
 #include "win_handles.h"
 
@@ -63,22 +64,21 @@ bool IsUpdatePackageInstalled(const std::wstring& updateName) {
                          nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
         subkeys == 0)
         return false;
-    for (DWORD i = 0;; ++i) {
-        wchar_t name[260];
-        DWORD length = 260;
-        LONG rc = RegEnumKeyExW(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (rc == ERROR_NO_MORE_ITEMS) return false;
-        if (rc != ERROR_SUCCESS) continue;
-        if (length >= prefix.size() && std::wstring(name, prefix.size()) == prefix) return true;
-    }
+    bool found = false;
+    ForEachSubkey(key.get(), [&](const std::wstring& name) {
+        found = name.compare(0, prefix.size(), prefix) == 0 && name.size() >= prefix.size();
+        return !found;
+    });
+    return found;
 }
 
+// A value that cannot be written is a failure too: setup must not go on as if the panel
+// would start at logon.
 int WriteRunEntry(const std::wstring& valueName, const std::wstring& commandLine) {
     UniqueRegKey key;
     if (!CreateKey(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", KEY_READ | KEY_WRITE, key))
         return 1;
-    SetString(key.get(), valueName.c_str(), commandLine);
-    return 0;
+    return SetString(key.get(), valueName.c_str(), commandLine) ? 0 : 1;
 }
 
 bool WriteUninstallEntry(const _REG_UNINSTALL_INFO& info) {
@@ -87,10 +87,15 @@ bool WriteUninstallEntry(const _REG_UNINSTALL_INFO& info) {
             ERROR_SUCCESS &&
         !CreateKey(info.keyPath, KEY_ALL_ACCESS, key))
         return false;
-    SetString(key.get(), L"DisplayName", info.displayName);
-    SetString(key.get(), L"UninstallString", info.uninstallString);
-    SetString(key.get(), L"DisplayIcon", info.displayIcon);
-    SetString(key.get(), L"DisplayVersion", info.displayVersion);
-    SetString(key.get(), L"Publisher", info.publisher);
-    return true;
+    const std::pair<const wchar_t*, const std::wstring*> values[] = {
+        {L"DisplayName", &info.displayName},
+        {L"UninstallString", &info.uninstallString},
+        {L"DisplayIcon", &info.displayIcon},
+        {L"DisplayVersion", &info.displayVersion},
+        {L"Publisher", &info.publisher}};
+    // Every value is tried; any that is not written makes the entry a failure.
+    bool written = true;
+    for (const auto& [name, text] : values)
+        written = SetString(key.get(), name, *text) && written;
+    return written;
 }

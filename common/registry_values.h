@@ -23,5 +23,8 @@ int ReadRegDword(const std::wstring& keyPath, const std::wstring& valueName, uin
 // Looks in the 64-bit view, where servicing packages are recorded.
 bool IsUpdatePackageInstalled(const std::wstring& updateName);
 
+// 0; 1 when the Run key cannot be created or the value cannot be written.
 int WriteRunEntry(const std::wstring& valueName, const std::wstring& commandLine);
+// False when the key cannot be opened or created, or one of its five values cannot be written
+// (the others are written all the same).
 bool WriteUninstallEntry(const _REG_UNINSTALL_INFO& info);

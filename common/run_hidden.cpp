@@ -5,11 +5,17 @@
 #include <shellapi.h>
 
 namespace {
+// A quit request taken here is the caller's message loop's: the wait ends and the request is
+// posted again, so that the loop still ends.
 void PumpMessagesFor(DWORD milliseconds) {
     DWORD start = GetTickCount();
     for (;;) {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return;
+            }
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }

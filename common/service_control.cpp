@@ -54,15 +54,19 @@ int RegisterDriverService(const std::wstring& driverName) {
                         nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, key.put(),
                         nullptr) != ERROR_SUCCESS)
         return 1;
-    auto setDword = [&](const wchar_t* name, DWORD value) {
-        RegSetValueExW(key.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    // Every value is tried; a driver key that lacks one would not load the driver.
+    bool written = true;
+    auto setValue = [&](const wchar_t* name, DWORD type, const void* data, size_t size) {
+        written = RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data),
+                                 static_cast<DWORD>(size)) == ERROR_SUCCESS &&
+                  written;
     };
-    setDword(L"ErrorControl", 1);
-    setDword(L"Start", 3);
-    setDword(L"Type", 1);
+    const DWORD errorControl = 1, start = 3, kernelDriver = 1;
+    setValue(L"ErrorControl", REG_DWORD, &errorControl, sizeof errorControl);
+    setValue(L"Start", REG_DWORD, &start, sizeof start);
+    setValue(L"Type", REG_DWORD, &kernelDriver, sizeof kernelDriver);
     std::wstring image = L"System32\\DRIVERS\\" + driverName + L".sys";
-    RegSetValueExW(key.get(), L"ImagePath", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(image.c_str()),
-                   static_cast<DWORD>((image.size() + 1) * sizeof(wchar_t)));
+    setValue(L"ImagePath", REG_EXPAND_SZ, image.c_str(), (image.size() + 1) * sizeof(wchar_t));
     RegFlushKey(key.get());
-    return 0;
+    return written ? 0 : 1;
 }

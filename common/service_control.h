@@ -28,4 +28,5 @@ int ControlTheService(const std::wstring& serviceName, uint32_t controlCode,
                       ServiceRights rights = ServiceRights::Full);
 
 // Writes the service key of a demand-start kernel driver; the service manager is not called.
+// 0; 1 when the key cannot be created or one of its values cannot be written.
 int RegisterDriverService(const std::wstring& driverName);

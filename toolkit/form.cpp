@@ -237,7 +237,7 @@ LRESULT CALLBACK Form::StaticWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
 LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (WndProc(msg, wParam, lParam, result)) return result;
-    if (msg == InspectionMessage() && msg != 0) {
+    if (msg == InspectionMessage() && msg != 0 && InspectionAnswered()) {
         AnswerInspection(handle_, reinterpret_cast<HWND>(wParam),
                          DescribeControls(*this) + InspectExtra());
         return 1;

@@ -12,12 +12,23 @@ UINT InspectionMessage() {
 }
 
 namespace {
+bool EnvironmentSwitchOn(const wchar_t* name) {
+    wchar_t value[8] = L"";
+    return GetEnvironmentVariableW(name, value, 8) == 1 && value[0] == L'1';
+}
+
 std::wstring Hex(unsigned long v) {
     wchar_t text[16];
     swprintf(text, 16, L"%06lX", v);
     return text;
 }
 } // namespace
+
+bool InspectionAnswered() {
+    static const bool answered =
+        EnvironmentSwitchOn(L"TRV42XX_SIMULATOR") || EnvironmentSwitchOn(L"TRV42XX_INSPECT");
+    return answered;
+}
 
 std::wstring DescribeControls(const ControlContainer& container) {
     std::wstring out;

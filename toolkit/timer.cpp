@@ -1,5 +1,7 @@
 #include "timer.h"
 
+#include "application.h"
+
 #include <map>
 
 namespace {
@@ -34,6 +36,11 @@ void Timer::SetEnabled(bool enabled) {
 }
 
 void CALLBACK Timer::Fire(HWND, UINT, UINT_PTR id, DWORD) {
-    auto it = Timers().find(id);
-    if (it != Timers().end() && it->second->OnTimer) it->second->OnTimer();
+    // Exceptions never cross the platform's callback; they reach the exception dialog.
+    try {
+        auto it = Timers().find(id);
+        if (it != Timers().end() && it->second->OnTimer) it->second->OnTimer();
+    } catch (...) {
+        if (ApplicationExists()) Application().ShowCurrentException();
+    }
 }

@@ -30,17 +30,32 @@ class DriverHandle {
                          uint32_t outputLength, uint32_t* returned) = 0;
 };
 
-// A capture endpoint of the multimedia device interface.
+// A capture endpoint of the multimedia device interface. It reports what the platform says,
+// step by step; percentages, the walk to the automatic-gain control and the results built
+// from them are the operations' own (endpoint_access.h).
 class CaptureEndpoint {
   public:
     virtual ~CaptureEndpoint() = default;
     virtual std::wstring FriendlyName() = 0;
-    virtual int GetVolume(int* percent) = 0;
-    virtual int SetVolume(int percent) = 0;
+    // 0 with the current volume step and the number of steps; 2 volume interface not
+    // available; 3 query failed.
+    virtual int GetVolumeSteps(uint32_t* step, uint32_t* count) = 0;
+    // The scalar level 0.0 to 1.0: 0; 2 volume interface not available; 3 refused.
+    virtual int SetVolumeLevel(float level) = 0;
+    // The platform's result; 2 volume interface not available.
     virtual int GetMute(bool* mute) = 0;
     virtual int SetMute(bool mute) = 0;
-    virtual int GetAutoGain(bool* enabled) = 0;
-    virtual int SetAutoGain(bool enabled) = 0;
+    // How many of the six steps from the endpoint to its device's subunits succeeded (its
+    // topology, connector 0, the connector it is connected to, that one's part, the part's
+    // topology, the subunit count), with the number of subunits when all six did.
+    virtual int OpenDeviceTopology(uint32_t* subunits) = 0;
+    // Subunit index of that topology: how many of its two steps succeeded (the subunit, its
+    // part) and, when both did, the platform's result of asking it for the automatic-gain
+    // control, which the endpoint keeps when it is given.
+    virtual int ProbeAutoGain(uint32_t index, long* result) = 0;
+    // The kept control's enabled state; false when it cannot be read or set.
+    virtual bool ReadAutoGain(bool* enabled) = 0;
+    virtual bool WriteAutoGain(bool enabled) = 0;
 };
 
 // A capture device as the sound-capture enumeration lists it.
@@ -51,15 +66,39 @@ struct CaptureDeviceInfo {
 
 enum class MixerControlType { Volume, Mute, Multiplexer };
 
-// One mixer device, opened.
+// A line of a mixer.
+struct MixerLineInfo {
+    uint32_t lineId = 0;
+    uint32_t destination = 0;   // the destination line's index
+    uint32_t componentType = 0; // the platform's MIXERLINE_COMPONENTTYPE_ value
+    uint32_t connections = 0;   // source lines of a destination line
+    std::wstring targetName;    // product name of the device behind the line
+};
+
+// A control of a mixer line.
+struct MixerControlInfo {
+    uint32_t controlId = 0;
+    uint32_t multipleItems = 0; // items of a multiple-item control (a multiplexer); 0 otherwise
+    long minimum = 0;
+    long maximum = 0;
+};
+
+// One mixer device, opened. It reports lines and controls; which line and control an
+// operation uses is the operation's own choice.
 class MixerDevice {
   public:
     virtual ~MixerDevice() = default;
-    // The product name of the device behind the wave-input destination line.
-    virtual bool WaveInTarget(std::wstring* productName) = 0;
-    // The control of that type on the wave-input line, else on its microphone source lines.
-    virtual bool Read(MixerControlType type, long* value, long* minimum, long* maximum) = 0;
-    virtual bool Write(MixerControlType type, long value) = 0;
+    // The wave-input destination line.
+    virtual bool WaveInLine(MixerLineInfo* line) = 0;
+    // Source line index of a destination line.
+    virtual bool SourceLine(const MixerLineInfo& destination, uint32_t index,
+                            MixerLineInfo* source) = 0;
+    // The control of that type on a line.
+    virtual bool LineControl(uint32_t lineId, MixerControlType type, MixerControlInfo* control) = 0;
+    // The control's values, one per item (one for a control of a single value).
+    virtual bool ReadControl(const MixerControlInfo& control, std::vector<uint32_t>* values) = 0;
+    virtual bool WriteControl(const MixerControlInfo& control,
+                              const std::vector<uint32_t>& values) = 0;
 };
 
 // The platform's audio service.

@@ -43,6 +43,8 @@ int ReadRegister(HidDevice* device, uint16_t address, uint8_t* value) {
     if (!Send(device, SelectRegisterReport(length, address))) return 2;
     uint32_t inputLength = GetInputReportLength(device);
     if (inputLength == 0) return 3;
+    // A report without the value's byte must not read as a register holding 0.
+    if (inputLength < kRegisterAnswerLength) return 5;
     std::vector<uint8_t> input(inputLength, 0);
     if (!device->GetInputReport(input.data(), input.size())) return 4;
     *value = RegisterValueOf(input);

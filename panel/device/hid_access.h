@@ -16,7 +16,8 @@ uint32_t GetInputReportLength(HidDevice* device);
 
 // 0; 1 no output length; 2 select report failed; 3 data report failed.
 int WriteRegister(HidDevice* device, uint16_t address, uint8_t value);
-// 0; 1 no output length; 2 select report failed; 3 no input length; 4 input report failed.
+// 0; 1 no output length; 2 select report failed; 3 no input length; 4 input report failed;
+// 5 input reports too short to carry the value (nothing is read).
 int ReadRegister(HidDevice* device, uint16_t address, uint8_t* value);
 // 0; 1 no output length; 2 output length 4 or less; 3 request failed; 4 no input length;
 // 5 input length 4 or less; 6 input report failed.

@@ -11,6 +11,8 @@ const uint8_t kOpWriteRegister = 0x20;
 const uint8_t kOpReadPins = 0x30;
 const uint8_t kOpWritePins = 0x3C;
 const int kPinCount = 10;
+// An answer to a register read carries the value in byte 2.
+const size_t kRegisterAnswerLength = 3;
 
 // Reports of the given length (bytes after the fifth are 0); each needs length >= 5.
 std::vector<uint8_t> SelectRegisterReport(size_t length, uint16_t address);

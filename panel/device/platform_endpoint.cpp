@@ -43,24 +43,22 @@ class PlatformCaptureEndpoint : public CaptureEndpoint {
         return name;
     }
 
-    int GetVolume(int* percent) override {
+    int GetVolumeSteps(uint32_t* step, uint32_t* count) override {
         ComScope com;
         ComPtr<IAudioEndpointVolume> volume;
         if (!Volume(volume)) return 2;
-        UINT step = 0, count = 0;
-        if (FAILED(volume->GetVolumeStepInfo(&step, &count)) || count < 2) return 3;
-        *percent = static_cast<int>(step * 100 / (count - 1));
+        UINT current = 0, steps = 0;
+        if (FAILED(volume->GetVolumeStepInfo(&current, &steps))) return 3;
+        *step = current;
+        *count = steps;
         return 0;
     }
 
-    int SetVolume(int percent) override {
+    int SetVolumeLevel(float level) override {
         ComScope com;
         ComPtr<IAudioEndpointVolume> volume;
         if (!Volume(volume)) return 2;
-        return FAILED(
-                   volume->SetMasterVolumeLevelScalar(static_cast<float>(percent * 0.01), nullptr))
-                   ? 3
-                   : 0;
+        return FAILED(volume->SetMasterVolumeLevelScalar(level, nullptr)) ? 3 : 0;
     }
 
     int GetMute(bool* mute) override {
@@ -80,21 +78,46 @@ class PlatformCaptureEndpoint : public CaptureEndpoint {
         return static_cast<int>(volume->SetMute(mute ? TRUE : FALSE, nullptr));
     }
 
-    int GetAutoGain(bool* enabled) override {
-        ComScope com;
-        ComPtr<AutoGainControl> agc;
-        if (int result = OpenAutoGain(agc)) return result;
-        BOOL value = FALSE;
-        if (FAILED(agc->GetEnabled(&value))) return 10;
-        *enabled = value != FALSE;
-        return 0;
+    int OpenDeviceTopology(uint32_t* subunits) override {
+        topology_.reset();
+        autoGain_.reset();
+        ComPtr<IDeviceTopology> endpointTopology;
+        if (FAILED(device_->Activate(__uuidof(IDeviceTopology), CLSCTX_ALL, nullptr,
+                                     endpointTopology.put_void())))
+            return 0;
+        ComPtr<IConnector> connector;
+        if (FAILED(endpointTopology->GetConnector(0, connector.put()))) return 1;
+        ComPtr<IConnector> connectedTo;
+        if (FAILED(connector->GetConnectedTo(connectedTo.put()))) return 2;
+        ComPtr<IPart> part;
+        if (FAILED(connectedTo->QueryInterface(__uuidof(IPart), part.put_void()))) return 3;
+        if (FAILED(part->GetTopologyObjects(topology_.put()))) return 4;
+        UINT count = 0;
+        if (FAILED(topology_->GetSubunitCount(&count))) return 5;
+        *subunits = count;
+        return 6;
     }
 
-    int SetAutoGain(bool enabled) override {
-        ComScope com;
-        ComPtr<AutoGainControl> agc;
-        if (int result = OpenAutoGain(agc)) return result;
-        return FAILED(agc->SetEnabled(enabled ? TRUE : FALSE, nullptr)) ? 10 : 0;
+    int ProbeAutoGain(uint32_t index, long* result) override {
+        if (!topology_) return 0;
+        ComPtr<ISubUnit> subunit;
+        if (FAILED(topology_->GetSubunit(index, subunit.put()))) return 0;
+        ComPtr<IPart> subunitPart;
+        if (FAILED(subunit->QueryInterface(__uuidof(IPart), subunitPart.put_void()))) return 1;
+        *result = static_cast<long>(
+            subunitPart->Activate(CLSCTX_ALL, kAutoGainControlId, autoGain_.put_void()));
+        return 2;
+    }
+
+    bool ReadAutoGain(bool* enabled) override {
+        BOOL value = FALSE;
+        if (!autoGain_ || FAILED(autoGain_->GetEnabled(&value))) return false;
+        *enabled = value != FALSE;
+        return true;
+    }
+
+    bool WriteAutoGain(bool enabled) override {
+        return autoGain_ && SUCCEEDED(autoGain_->SetEnabled(enabled ? TRUE : FALSE, nullptr));
     }
 
   private:
@@ -103,37 +126,11 @@ class PlatformCaptureEndpoint : public CaptureEndpoint {
                                            volume.put_void()));
     }
 
-    // The first subunit, behind the endpoint's connector 0, that offers automatic gain:
-    // 0 and the interface, else the failing step (2 to 9) or the platform's last error.
-    int OpenAutoGain(ComPtr<AutoGainControl>& agc) {
-        ComPtr<IDeviceTopology> endpointTopology;
-        if (FAILED(device_->Activate(__uuidof(IDeviceTopology), CLSCTX_ALL, nullptr,
-                                     endpointTopology.put_void())))
-            return 2;
-        ComPtr<IConnector> connector;
-        if (FAILED(endpointTopology->GetConnector(0, connector.put()))) return 3;
-        ComPtr<IConnector> connectedTo;
-        if (FAILED(connector->GetConnectedTo(connectedTo.put()))) return 4;
-        ComPtr<IPart> part;
-        if (FAILED(connectedTo->QueryInterface(__uuidof(IPart), part.put_void()))) return 5;
-        ComPtr<IDeviceTopology> topology;
-        if (FAILED(part->GetTopologyObjects(topology.put()))) return 6;
-        UINT count = 0;
-        if (FAILED(topology->GetSubunitCount(&count))) return 7;
-        HRESULT last = E_NOINTERFACE;
-        for (UINT i = 0; i < count; ++i) {
-            ComPtr<ISubUnit> subunit;
-            if (FAILED(topology->GetSubunit(i, subunit.put()))) return 8;
-            ComPtr<IPart> subunitPart;
-            if (FAILED(subunit->QueryInterface(__uuidof(IPart), subunitPart.put_void()))) return 9;
-            last = subunitPart->Activate(CLSCTX_ALL, kAutoGainControlId, agc.put_void());
-            if (SUCCEEDED(last)) return 0;
-        }
-        return static_cast<int>(last);
-    }
-
     ComScope com_;
     IMMDevice* device_;
+    // Between the steps of one operation: the device's topology and the control found in it.
+    ComPtr<IDeviceTopology> topology_;
+    ComPtr<AutoGainControl> autoGain_;
 };
 
 } // namespace

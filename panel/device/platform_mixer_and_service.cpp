@@ -25,108 +25,93 @@ class PlatformMixer : public MixerDevice {
     explicit PlatformMixer(HMIXER mixer) : mixer_(mixer) {}
     ~PlatformMixer() override { mixerClose(mixer_); }
 
-    bool WaveInTarget(std::wstring* productName) override {
-        MIXERLINEW line{};
-        if (!WaveInLine(line)) return false;
-        *productName = line.Target.szPname;
-        return true;
-    }
-
-    bool Read(MixerControlType type, long* value, long* minimum, long* maximum) override {
-        MIXERCONTROLW control{};
-        if (!FindControl(type, control)) return false;
-        *minimum = static_cast<long>(control.Bounds.dwMinimum);
-        *maximum = static_cast<long>(control.Bounds.dwMaximum);
-        std::vector<MIXERCONTROLDETAILS_UNSIGNED> items(Items(control));
-        MIXERCONTROLDETAILS details =
-            Details(control, items.data(), sizeof(MIXERCONTROLDETAILS_UNSIGNED));
-        if (mixerGetControlDetailsW(reinterpret_cast<HMIXEROBJ>(mixer_), &details,
-                                    MIXER_GETCONTROLDETAILSF_VALUE) != MMSYSERR_NOERROR)
+    bool WaveInLine(MixerLineInfo* line) override {
+        MIXERLINEW info{};
+        info.cbStruct = sizeof info;
+        info.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_WAVEIN;
+        if (mixerGetLineInfoW(Object(), &info, MIXER_GETLINEINFOF_COMPONENTTYPE) !=
+            MMSYSERR_NOERROR)
             return false;
-        if (type != MixerControlType::Multiplexer) {
-            *value = static_cast<long>(items[0].dwValue);
-            return true;
-        }
-        // A multiplexer answers with the index of its selected input.
-        *value = 0;
-        for (size_t i = 0; i < items.size(); ++i)
-            if (items[i].dwValue) *value = static_cast<long>(i);
+        *line = LineOf(info);
         return true;
     }
 
-    bool Write(MixerControlType type, long value) override {
-        MIXERCONTROLW control{};
-        if (!FindControl(type, control)) return false;
-        std::vector<MIXERCONTROLDETAILS_UNSIGNED> items(Items(control));
-        if (type == MixerControlType::Multiplexer) {
-            if (value < 0 || static_cast<size_t>(value) >= items.size()) return false;
-            items[value].dwValue = 1;
-        } else {
-            items[0].dwValue = static_cast<DWORD>(value);
-        }
-        MIXERCONTROLDETAILS details =
-            Details(control, items.data(), sizeof(MIXERCONTROLDETAILS_UNSIGNED));
-        return mixerSetControlDetails(reinterpret_cast<HMIXEROBJ>(mixer_), &details,
-                                      MIXER_SETCONTROLDETAILSF_VALUE) == MMSYSERR_NOERROR;
+    bool SourceLine(const MixerLineInfo& destination, uint32_t index,
+                    MixerLineInfo* source) override {
+        MIXERLINEW info{};
+        info.cbStruct = sizeof info;
+        info.dwDestination = destination.destination;
+        info.dwSource = index;
+        if (mixerGetLineInfoW(Object(), &info, MIXER_GETLINEINFOF_SOURCE) != MMSYSERR_NOERROR)
+            return false;
+        *source = LineOf(info);
+        return true;
     }
 
-  private:
-    bool WaveInLine(MIXERLINEW& line) {
-        line = MIXERLINEW{};
-        line.cbStruct = sizeof line;
-        line.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_WAVEIN;
-        return mixerGetLineInfoW(reinterpret_cast<HMIXEROBJ>(mixer_), &line,
-                                 MIXER_GETLINEINFOF_COMPONENTTYPE) == MMSYSERR_NOERROR;
-    }
-
-    bool ControlOnLine(DWORD lineId, DWORD controlType, MIXERCONTROLW& control) {
+    bool LineControl(uint32_t lineId, MixerControlType type, MixerControlInfo* control) override {
+        MIXERCONTROLW info{};
+        info.cbStruct = sizeof info;
         MIXERLINECONTROLSW controls{};
         controls.cbStruct = sizeof controls;
         controls.dwLineID = lineId;
-        controls.dwControlType = controlType;
+        controls.dwControlType = ControlTypeOf(type);
         controls.cControls = 1;
-        controls.cbmxctrl = sizeof control;
-        controls.pamxctrl = &control;
-        control.cbStruct = sizeof control;
-        return mixerGetLineControlsW(reinterpret_cast<HMIXEROBJ>(mixer_), &controls,
-                                     MIXER_GETLINECONTROLSF_ONEBYTYPE) == MMSYSERR_NOERROR;
+        controls.cbmxctrl = sizeof info;
+        controls.pamxctrl = &info;
+        if (mixerGetLineControlsW(Object(), &controls, MIXER_GETLINECONTROLSF_ONEBYTYPE) !=
+            MMSYSERR_NOERROR)
+            return false;
+        control->controlId = info.dwControlID;
+        control->multipleItems =
+            (info.fdwControl & MIXERCONTROL_CONTROLF_MULTIPLE) ? info.cMultipleItems : 0;
+        control->minimum = static_cast<long>(info.Bounds.dwMinimum);
+        control->maximum = static_cast<long>(info.Bounds.dwMaximum);
+        return true;
     }
 
-    bool FindControl(MixerControlType type, MIXERCONTROLW& control) {
-        MIXERLINEW line{};
-        if (!WaveInLine(line)) return false;
-        DWORD controlType = ControlTypeOf(type);
-        if (ControlOnLine(line.dwLineID, controlType, control)) return true;
-        for (DWORD j = 0; j < line.cConnections; ++j) {
-            MIXERLINEW source{};
-            source.cbStruct = sizeof source;
-            source.dwDestination = line.dwDestination;
-            source.dwSource = j;
-            if (mixerGetLineInfoW(reinterpret_cast<HMIXEROBJ>(mixer_), &source,
-                                  MIXER_GETLINEINFOF_SOURCE) != MMSYSERR_NOERROR)
-                continue;
-            if (source.dwComponentType != MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE &&
-                source.dwComponentType != MIXERLINE_COMPONENTTYPE_SRC_UNDEFINED)
-                continue;
-            if (ControlOnLine(source.dwLineID, controlType, control)) return true;
-        }
-        return false;
+    bool ReadControl(const MixerControlInfo& control, std::vector<uint32_t>* values) override {
+        std::vector<MIXERCONTROLDETAILS_UNSIGNED> items(values->size());
+        MIXERCONTROLDETAILS details = Details(control, items);
+        if (mixerGetControlDetailsW(Object(), &details, MIXER_GETCONTROLDETAILSF_VALUE) !=
+            MMSYSERR_NOERROR)
+            return false;
+        for (size_t i = 0; i < items.size(); ++i)
+            (*values)[i] = items[i].dwValue;
+        return true;
     }
 
-    static size_t Items(const MIXERCONTROLW& control) {
-        return (control.fdwControl & MIXERCONTROL_CONTROLF_MULTIPLE) && control.cMultipleItems
-                   ? control.cMultipleItems
-                   : 1;
+    bool WriteControl(const MixerControlInfo& control,
+                      const std::vector<uint32_t>& values) override {
+        std::vector<MIXERCONTROLDETAILS_UNSIGNED> items(values.size());
+        for (size_t i = 0; i < items.size(); ++i)
+            items[i].dwValue = values[i];
+        MIXERCONTROLDETAILS details = Details(control, items);
+        return mixerSetControlDetails(Object(), &details, MIXER_SETCONTROLDETAILSF_VALUE) ==
+               MMSYSERR_NOERROR;
     }
 
-    static MIXERCONTROLDETAILS Details(const MIXERCONTROLW& control, void* items, DWORD itemSize) {
+  private:
+    HMIXEROBJ Object() const { return reinterpret_cast<HMIXEROBJ>(mixer_); }
+
+    static MixerLineInfo LineOf(const MIXERLINEW& info) {
+        MixerLineInfo line;
+        line.lineId = info.dwLineID;
+        line.destination = info.dwDestination;
+        line.componentType = info.dwComponentType;
+        line.connections = info.cConnections;
+        line.targetName = info.Target.szPname;
+        return line;
+    }
+
+    static MIXERCONTROLDETAILS Details(const MixerControlInfo& control,
+                                       std::vector<MIXERCONTROLDETAILS_UNSIGNED>& items) {
         MIXERCONTROLDETAILS details{};
         details.cbStruct = sizeof details;
-        details.dwControlID = control.dwControlID;
+        details.dwControlID = control.controlId;
         details.cChannels = 1;
-        details.cMultipleItems = Items(control) > 1 ? static_cast<DWORD>(Items(control)) : 0;
-        details.cbDetails = itemSize;
-        details.paDetails = items;
+        details.cMultipleItems = control.multipleItems;
+        details.cbDetails = sizeof(MIXERCONTROLDETAILS_UNSIGNED);
+        details.paDetails = items.data();
         return details;
     }
 

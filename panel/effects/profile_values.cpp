@@ -1,22 +1,54 @@
 #include "effects/profile_values.h"
 
-#include <windows.h>
+#include "int_conversions.h"
 
-bool ReadProfileValue(const std::wstring& path, const std::wstring& section,
-                      const std::wstring& key, std::wstring& value) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    if (path.empty() || attributes == INVALID_FILE_ATTRIBUTES ||
-        (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
-    wchar_t buffer[256] = L"";
-    GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer, 256, path.c_str());
-    value = buffer;
+#include <algorithm>
+
+std::vector<std::wstring> SplitProfileValue(const std::wstring& value) {
+    std::vector<std::wstring> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = value.find(L',', start);
+        const size_t end = comma == std::wstring::npos ? value.size() : comma;
+        fields.push_back(value.substr(start, std::min(end - start, kProfileFieldLength)));
+        if (comma == std::wstring::npos) return fields;
+        start = comma + 1;
+    }
+}
+
+namespace {
+// The value's fields as numbers when there are exactly `count` of them.
+bool Numbers(const std::wstring& value, size_t count, int* numbers) {
+    const std::vector<std::wstring> fields = SplitProfileValue(value);
+    if (fields.size() != count) return false;
+    for (size_t i = 0; i < count; ++i)
+        if (!TryStrictToInt(fields[i], numbers[i])) return false;
+    return true;
+}
+} // namespace
+
+bool ReadPresetValue(const std::wstring& value, PresetValue& preset) {
+    int n[kPresetFields];
+    if (!Numbers(value, kPresetFields, n)) return false;
+    for (int i = 0; i < 5; ++i)
+        preset.gains[i] = static_cast<uint16_t>(static_cast<uint32_t>(n[i]) & 0xFFFF);
+    preset.eqEnable = n[5];
     return true;
 }
 
-std::wstring PerUserProfilePath(const std::wstring& folderName, const std::wstring& fileName) {
-    wchar_t appdata[256] = L"";
-    DWORD length = GetEnvironmentVariableW(L"APPDATA", appdata, 256);
-    if (length == 0 || length >= 256) return std::wstring();
-    return std::wstring(appdata) + L"\\" + folderName + L"\\" + fileName;
+bool ReadSpeakerPlace(const std::wstring& value, SpeakerPlace& place) {
+    int n[kSpeakerFields];
+    if (!Numbers(value, kSpeakerFields, n)) return false;
+    place.left = n[0];
+    place.top = n[1];
+    return true;
+}
+
+std::wstring ExportFileName(const std::wstring& chosen) {
+    return chosen.find(L".ini") == std::wstring::npos ? chosen + L".ini" : chosen;
+}
+
+std::wstring ImportStartFolder(const std::wstring& lastExport) {
+    const size_t cut = lastExport.size() > 1 ? lastExport.rfind(L'\\') : std::wstring::npos;
+    return cut == std::wstring::npos || cut < 1 ? lastExport : lastExport.substr(0, cut);
 }

@@ -81,16 +81,6 @@ int NumberOrEmpty(const std::wstring& path, const wchar_t* section, const wchar_
     return Read(path, section, key).empty() ? fallback : Number(path, section, key);
 }
 
-std::vector<std::wstring> Fields(const std::wstring& path, const wchar_t* section,
-                                 const std::wstring& key, size_t count) {
-    std::vector<std::wstring> fields = SplitProfileValue(Read(path, section, key));
-    if (fields.size() != count)
-        throw EConvertError(FormatText(L"'%s' does not have %d fields ([%s] %s)",
-                                       Read(path, section, key), static_cast<int>(count), section,
-                                       key));
-    return fields;
-}
-
 bool FileExists(const std::wstring& path) {
     DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -165,12 +155,11 @@ int Profiles::ApplyProfile(const std::wstring& path) {
     effects_.SetReadEEPROMData(NumberOrEmpty(path, L"EQ", L"EQFromEEPROM", 0) != 0);
     for (int n = 1; n <= 4; ++n) {
         const std::wstring key = FormatText(L"S%d", n);
-        std::vector<std::wstring> fields = Fields(path, L"EQ", key, 6);
-        try {
-            effects_.ApplyPresetString(fields, n - 1, effects_.CurrentPreset() - 1);
-        } catch (const EConvertError& e) {
-            throw EConvertError(e.Message() + L" ([EQ] " + key + L")");
-        }
+        const std::wstring value = Read(path, L"EQ", key);
+        PresetValue preset;
+        if (!ReadPresetValue(value, preset))
+            throw EConvertError(FormatText(L"'%s' is not a valid preset value ([EQ] %s)", value, key));
+        effects_.ApplyPresetString(SplitProfileValue(value), n - 1, effects_.CurrentPreset() - 1);
     }
     // With the equaliser data from the device, the switch follows the last preset's field.
     if (!effects_.ReadEEPROMData())
@@ -186,12 +175,12 @@ int Profiles::ApplyProfile(const std::wstring& path) {
     const bool surroundOn = Number(path, L"Virtual7ch1", L"7ch1EN") != 0;
     SpeakerPosition places[kSpeakerCount];
     for (int i = 0; i < kSpeakerCount; ++i) {
-        std::vector<std::wstring> fields = Fields(path, L"Virtual7ch1", kSpeakerKeys[i], 2);
-        try {
-            places[i] = {StrToInt(fields[0]), StrToInt(fields[1])};
-        } catch (const EConvertError& e) {
-            throw EConvertError(e.Message() + L" ([Virtual7ch1] " + kSpeakerKeys[i] + L")");
-        }
+        const std::wstring value = Read(path, L"Virtual7ch1", kSpeakerKeys[i]);
+        SpeakerPlace place;
+        if (!ReadSpeakerPlace(value, place))
+            throw EConvertError(FormatText(L"'%s' is not a valid place ([Virtual7ch1] %s)", value,
+                                           kSpeakerKeys[i]));
+        places[i] = {place.left, place.top};
     }
     surround_.ApplyProfilePlaces(surroundOn, places);
     m_strCurrentProfile = path;

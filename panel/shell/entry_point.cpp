@@ -9,6 +9,7 @@
 #include "shell/panel_role.h"
 #include "service_control.h"
 #include "ui/simple_form.h"
+#include "win_handles.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -51,23 +52,32 @@ HWND FindFirstInstance(const std::wstring& defaultTitle, const std::wstring& exe
     return FindWindowW(L"TApplication", configured.c_str());
 }
 
-// Another panel runs: bring its application window forward and end quietly.
+// Another panel runs: bring its application window forward. This instance creates no window,
+// so it does no device work and writes no profile that would disturb the running panel.
 void HandOverToFirstInstance(TApplication& app, const std::wstring& executablePath) {
     std::wstring title = app.Title();
     SetWindowTextW(app.Handle(), L"");
     HWND first = FindFirstInstance(title, executablePath);
-    if (first) {
-        if (IsIconic(first)) ShowWindow(first, SW_RESTORE);
-        BringWindowToTop(first);
-        SetForegroundWindow(first);
-    }
-    app.ShowMainForm = false;
-    app.Terminate();
+    if (!first) return;
+    if (IsIconic(first)) ShowWindow(first, SW_RESTORE);
+    BringWindowToTop(first);
+    SetForegroundWindow(first);
+}
+
+// The mutex is created once: when it exists already (or exists and may not be opened by this
+// user), another panel runs. Opening and then creating it would let two panels started
+// together both find nothing and both run. It only marks that a panel runs and lives as long
+// as this process; a creation that fails otherwise leaves the panel running unguarded.
+bool AnotherPanelRuns(UniqueHandle& instanceMutex) {
+    instanceMutex.reset(CreateMutexW(nullptr, FALSE, kInstanceMutexName));
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || (!instanceMutex && error == ERROR_ACCESS_DENIED);
 }
 
 } // namespace
 
 int KestrelMain() {
+    UniqueHandle instanceMutex;
     std::unique_ptr<TApplication> app;
     try {
         std::vector<std::wstring> params = CommandLineParams();
@@ -86,12 +96,9 @@ int KestrelMain() {
         }
 
         app = std::make_unique<TApplication>();
-        // The mutex only marks that a panel runs; it lives as long as this process.
-        if (HANDLE other = OpenMutexW(SYNCHRONIZE, FALSE, kInstanceMutexName)) {
-            CloseHandle(other);
+        if (AnotherPanelRuns(instanceMutex)) {
             HandOverToFirstInstance(*app, params[0]);
-        } else {
-            CreateMutexW(nullptr, FALSE, kInstanceMutexName);
+            return 0;
         }
 
         app->Initialize();

@@ -9,21 +9,35 @@
 
 namespace {
 
-
-
 const size_t kTextFields = 10;
 const size_t kTextLength = 127;
 const size_t kFontNameLength = 63;
 const int kOldLayoutLeft = 392;
 const int kOldLayoutTop = 104;
 
-// A numeric field: true with its value when given and valid; a malformed one is reported.
-bool ReadNumber(const LanguageKey& key, const std::wstring& field, int fieldNumber, int& value) {
+// A numeric field: true with its value when given, valid and inside the range a window can
+// use for its kind (pages take any number); a malformed or outlying one is reported.
+bool ReadNumber(const LanguageKey& key, const std::wstring& field, int fieldNumber,
+                const NumberKind* kind, int& value) {
     if (field.empty()) return false;
-    if (TryStrictToInt(field, value)) return true;
-    DebugPrint(L"***** LoadLanguage: field %d of %s in [%s] is not a number: %s *****\n",
-               fieldNumber, key.name, key.section, field);
-    return false;
+    int number = 0;
+    if (!TryStrictToInt(field, number)) {
+        DebugPrint(L"***** LoadLanguage: field %d of %s in [%s] is not a number: %s *****\n",
+                   fieldNumber, key.name, key.section, field);
+        return false;
+    }
+    if (kind && !InWindowRange(*kind, number)) {
+        DebugPrint(L"***** LoadLanguage: field %d of %s in [%s] is out of range: %s *****\n",
+                   fieldNumber, key.name, key.section, field);
+        return false;
+    }
+    value = number;
+    return true;
+}
+
+bool ReadNumber(const LanguageKey& key, const std::wstring& field, int fieldNumber, NumberKind kind,
+                int& value) {
+    return ReadNumber(key, field, fieldNumber, &kind, value);
 }
 
 TextItem ReadTextItem(const LanguageKey& key, const std::wstring& value, bool oldVersion) {
@@ -34,11 +48,11 @@ TextItem ReadTextItem(const LanguageKey& key, const std::wstring& value, bool ol
     TextItem item;
     item.Text = field(1);
     int number = 0;
-    if (ReadNumber(key, field(2), 2, number)) {
+    if (ReadNumber(key, field(2), 2, NumberKind::Colour, number)) {
         item.UpColour = static_cast<uint32_t>(number);
         item.HasUpColour = true;
     }
-    if (ReadNumber(key, field(3), 3, number)) {
+    if (ReadNumber(key, field(3), 3, NumberKind::Colour, number)) {
         item.DownColour = static_cast<uint32_t>(number);
         item.HasDownColour = true;
     }
@@ -47,20 +61,37 @@ TextItem ReadTextItem(const LanguageKey& key, const std::wstring& value, bool ol
     struct Number {
         int* value;
         bool* has;
+        NumberKind kind;
     };
-    const Number numbers[] = {{&item.FontSize, &item.HasFontSize},
-                              {&item.Left, &item.HasLeft},
-                              {&item.Top, &item.HasTop},
-                              {&item.Width, &item.HasWidth},
-                              {&item.Height, &item.HasHeight}};
+    const Number numbers[] = {{&item.FontSize, &item.HasFontSize, NumberKind::FontSize},
+                              {&item.Left, &item.HasLeft, NumberKind::Position},
+                              {&item.Top, &item.HasTop, NumberKind::Position},
+                              {&item.Width, &item.HasWidth, NumberKind::Extent},
+                              {&item.Height, &item.HasHeight, NumberKind::Extent}};
     for (size_t i = 0; i < std::size(numbers); ++i)
-        *numbers[i].has = ReadNumber(key, field(5 + i), static_cast<int>(5 + i), *numbers[i].value);
+        *numbers[i].has = ReadNumber(key, field(5 + i), static_cast<int>(5 + i), numbers[i].kind,
+                                     *numbers[i].value);
     item.Page = key.defaultPage;
-    if (ReadNumber(key, field(10), 10, number)) item.Page = number;
-    // Old layouts place every page's labels relative to the page area, not the window.
+    if (ReadNumber(key, field(10), 10, nullptr, number)) item.Page = number;
+    // Old layouts place every page's labels relative to the page area, not the window; a
+    // place that the shift carries out of the window's range counts as not given.
     if (oldVersion && key.defaultPage != 0) {
-        if (item.HasLeft) item.Left = AddOffset(item.Left, kOldLayoutLeft);
-        if (item.HasTop) item.Top = AddOffset(item.Top, kOldLayoutTop);
+        const struct {
+            int* value;
+            bool* has;
+            int shift;
+        } shifts[] = {{&item.Left, &item.HasLeft, kOldLayoutLeft},
+                      {&item.Top, &item.HasTop, kOldLayoutTop}};
+        for (const auto& s : shifts) {
+            if (!*s.has) continue;
+            *s.value = AddOffset(*s.value, s.shift);
+            if (!InWindowRange(NumberKind::Position, *s.value)) {
+                DebugPrint(L"***** LoadLanguage: %s in [%s] lies out of range: %s *****\n",
+                           key.name, key.section, value);
+                *s.has = false;
+                *s.value = 0;
+            }
+        }
     }
     return item;
 }
@@ -68,11 +99,12 @@ TextItem ReadTextItem(const LanguageKey& key, const std::wstring& value, bool ol
 uint32_t ReadGlobalColour(const ProfileReader& file, const wchar_t* name) {
     const LanguageKey key = {L"GlobalFont", name, L"", 0};
     int value = 0;
-    return ReadNumber(key, file(key.section, name), 1, value) ? static_cast<uint32_t>(value) : 0;
+    return ReadNumber(key, file(key.section, name), 1, NumberKind::Colour, value)
+               ? static_cast<uint32_t>(value)
+               : 0;
 }
 
 } // namespace
-
 
 TextItem* LanguageTexts::Find(const std::wstring& name) {
     const std::vector<LanguageKey>& keys = LanguageKeys();
@@ -92,7 +124,8 @@ void LoadLanguage(const ProfileReader& file, bool oldVersion, LanguageTexts& tex
     texts.GlobalFontName = file(L"GlobalFont", L"Font").substr(0, kFontNameLength);
     const LanguageKey sizeKey = {L"GlobalFont", L"FontSize", L"", 0};
     int size = 0;
-    if (ReadNumber(sizeKey, file(L"GlobalFont", L"FontSize"), 1, size)) texts.GlobalFontSize = size;
+    if (ReadNumber(sizeKey, file(L"GlobalFont", L"FontSize"), 1, NumberKind::FontSize, size))
+        texts.GlobalFontSize = size;
     const std::vector<LanguageKey>& keys = LanguageKeys();
     texts.items.reserve(keys.size());
     for (const LanguageKey& key : keys)

@@ -36,18 +36,25 @@ bool Given(const std::vector<std::wstring>& fields, size_t index) {
     return index < fields.size() && !fields[index].empty();
 }
 
-SkinItem ReadImageItem(const SkinKey& key, const std::wstring& value, bool oldVersion) {
+void ReportOutOfRange(const SkinKey& key, const std::wstring& value) {
+    DebugPrint(L"***** LoadSkinSettings: %s of [%s] is out of range: %s *****\n", key.name,
+               key.section, value);
+}
+
+// False when a number of the item lies outside what a window can hold.
+bool ReadImageItem(const SkinKey& key, const std::wstring& value, bool oldVersion, SkinItem& item) {
     const std::vector<std::wstring> f = Fields(value);
-    SkinItem item;
+    item = SkinItem();
     item.ImageFile = f[0].substr(0, kFileNameLength);
     struct Number {
         int* value;
         bool* has;
+        NumberKind kind;
     };
-    const Number numbers[] = {{&item.Left, &item.HasLeft},
-                              {&item.Top, &item.HasTop},
-                              {&item.Width, &item.HasWidth},
-                              {&item.Height, &item.HasHeight}};
+    const Number numbers[] = {{&item.Left, &item.HasLeft, NumberKind::Position},
+                              {&item.Top, &item.HasTop, NumberKind::Position},
+                              {&item.Width, &item.HasWidth, NumberKind::Extent},
+                              {&item.Height, &item.HasHeight, NumberKind::Extent}};
     for (size_t i = 0; i < std::size(numbers); ++i) {
         if (!Given(f, i + 1)) continue;
         *numbers[i].value = LeadingDigitsToInt(f[i + 1]);
@@ -59,7 +66,12 @@ SkinItem ReadImageItem(const SkinKey& key, const std::wstring& value, bool oldVe
         if (item.HasLeft) item.Left = AddOffset(item.Left, kOldLayoutLeft);
         if (item.HasTop) item.Top = AddOffset(item.Top, kOldLayoutTop);
     }
-    return item;
+    for (const Number& n : numbers)
+        if (*n.has && !InWindowRange(n.kind, *n.value)) {
+            ReportOutOfRange(key, value);
+            return false;
+        }
+    return true;
 }
 
 // The first `count` fields as strict numbers; false when one is missing, empty or malformed.
@@ -71,38 +83,68 @@ bool StrictNumbers(const std::wstring& value, size_t count, int* numbers) {
     return true;
 }
 
-// A geometry key; false when its value is present but not made of the numbers it needs.
+// The numbers of a geometry key, in the order its value gives them.
+struct GeometryKey {
+    const wchar_t* name;
+    size_t count;
+    NumberKind kinds[3];
+};
+const GeometryKey kGeometryKeys[] = {
+    {L"EQSlider", 2, {NumberKind::Position, NumberKind::Extent}},
+    {L"MicSlider", 2, {NumberKind::Position, NumberKind::Extent}},
+    {L"ENCSlider", 2, {NumberKind::Position, NumberKind::Extent}},
+    {L"D3Slider", 2, {NumberKind::Position, NumberKind::Extent}},
+    {L"MicProgressLength", 1, {NumberKind::Extent}},
+    {L"VirtualCenter", 3, {NumberKind::Position, NumberKind::Position, NumberKind::Extent}},
+};
+
+// A geometry key; false when its value is present but not made of the numbers it needs, or
+// when one of them lies outside what a window can hold.
 bool ReadGeometry(const SkinKey& key, const std::wstring& value, bool oldVersion, SkinGeometry& g) {
     // An absent key keeps the values of the window design or of the previous skin.
     if (value.empty()) return true;
     const std::wstring name = key.name;
+    const GeometryKey* geometry = nullptr;
+    for (const GeometryKey& k : kGeometryKeys)
+        if (name == k.name) geometry = &k;
+    if (!geometry) return true;
     int n[3] = {0, 0, 0};
-    const size_t count = name == L"VirtualCenter" ? 3 : name == L"MicProgressLength" ? 1 : 2;
-    if (!StrictNumbers(value, count, n)) {
+    if (!StrictNumbers(value, geometry->count, n)) {
         DebugPrint(L"***** LoadSkinSettings: %s of [%s] is not a number: %s *****\n", name,
                    key.section, value);
         return false;
     }
+    // Old layouts shift the slider tops and the circle's centre with the page area.
     const int topShift = oldVersion ? kOldLayoutTop : 0;
+    if (name == L"EQSlider" || name == L"MicSlider" || name == L"D3Slider") n[0] = AddOffset(n[0], topShift);
+    if (name == L"VirtualCenter") {
+        n[0] = AddOffset(n[0], oldVersion ? kOldLayoutLeft : 0);
+        n[1] = AddOffset(n[1], topShift);
+    }
+    for (size_t i = 0; i < geometry->count; ++i)
+        if (!InWindowRange(geometry->kinds[i], n[i])) {
+            ReportOutOfRange(key, value);
+            return false;
+        }
     if (name == L"EQSlider") {
-        g.EqSliderTop = AddOffset(n[0], topShift);
+        g.EqSliderTop = n[0];
         g.EqSliderRange = n[1];
         g.D3BarRange = n[1];
     } else if (name == L"MicSlider") {
-        g.MicSliderTop = AddOffset(n[0], topShift);
+        g.MicSliderTop = n[0];
         g.MicSliderRange = n[1];
     } else if (name == L"ENCSlider") {
         g.EncSliderTop = n[0];
         g.EncSliderRange = n[1];
     } else if (name == L"D3Slider") {
-        g.D3SliderTop = AddOffset(n[0], topShift);
+        g.D3SliderTop = n[0];
         g.D3SliderRange = n[1];
         g.HasD3Slider = true;
     } else if (name == L"MicProgressLength") {
         g.MicProgressLength = n[0];
-    } else if (name == L"VirtualCenter") {
-        g.VirtualCenterX = AddOffset(n[0], oldVersion ? kOldLayoutLeft : 0);
-        g.VirtualCenterY = AddOffset(n[1], topShift);
+    } else {
+        g.VirtualCenterX = n[0];
+        g.VirtualCenterY = n[1];
         g.VirtualRadius = n[2];
     }
     return true;
@@ -119,25 +161,38 @@ int SwatchIndex(const std::wstring& name) {
     return -1;
 }
 
-void ReadSwatch(const ProfileReader& base, int index, SwatchSetting& swatch) {
+// False when the swatch's place or size lies outside what a window can hold; it then keeps
+// the geometry and shape it has.
+bool ReadSwatch(const ProfileReader& base, int index, SwatchSetting& swatch) {
     swatch.color = kPalette[index];
     const std::wstring value = base(L"LED", kSwatchKeys[index]);
     const std::vector<std::wstring> f = Fields(value);
     swatch.hasGeometry = false;
     // Without a first field the swatch keeps the geometry and shape it has.
-    if (f[0].empty()) return;
+    if (f[0].empty()) return true;
     if (f.size() < 4) {
         DebugPrint(L"***** LoadSkinSettings: %s of [LED] lacks its size: %s *****\n",
                    kSwatchKeys[index], value);
-        return;
+        return true;
+    }
+    const int left = LeadingDigitsToInt(f[0]);
+    const int top = LeadingDigitsToInt(f[1]);
+    const int width = LeadingDigitsToInt(f[2]);
+    const int height = LeadingDigitsToInt(f[3]);
+    if (!InWindowRange(NumberKind::Position, left) || !InWindowRange(NumberKind::Position, top) ||
+        !InWindowRange(NumberKind::Extent, width) || !InWindowRange(NumberKind::Extent, height)) {
+        DebugPrint(L"***** LoadSkinSettings: %s of [LED] is out of range: %s *****\n",
+                   kSwatchKeys[index], value);
+        return false;
     }
     swatch.hasGeometry = true;
-    swatch.left = LeadingDigitsToInt(f[0]);
-    swatch.top = LeadingDigitsToInt(f[1]);
-    swatch.width = LeadingDigitsToInt(f[2]);
-    swatch.height = LeadingDigitsToInt(f[3]);
+    swatch.left = left;
+    swatch.top = top;
+    swatch.width = width;
+    swatch.height = height;
     const int shape = f.size() > 4 ? LeadingDigitsToInt(f[4]) : 0;
     swatch.shape = shape >= SwatchCircle && shape <= SwatchSquare ? shape : SwatchCircle;
+    return true;
 }
 
 } // namespace
@@ -174,7 +229,8 @@ int LoadSkinSettings(const ProfileReader& layout, const ProfileReader& base, boo
         const std::wstring name = key.name;
         switch (key.kind) {
         case SkinKeyKind::Image:
-            loaded.items[i] = ReadImageItem(key, layout(key.section, key.name), oldVersion);
+            if (!ReadImageItem(key, layout(key.section, key.name), oldVersion, loaded.items[i]))
+                return SkinBadGeometry;
             break;
         case SkinKeyKind::Slider:
         case SkinKeyKind::Length:
@@ -193,7 +249,8 @@ int LoadSkinSettings(const ProfileReader& layout, const ProfileReader& base, boo
             break;
         case SkinKeyKind::Shape: {
             const int index = SwatchIndex(name);
-            if (index >= 0) ReadSwatch(base, index, loaded.swatches[index]);
+            if (index >= 0 && !ReadSwatch(base, index, loaded.swatches[index]))
+                return SkinBadGeometry;
             break;
         }
         case SkinKeyKind::Ignored: // read by older panels, without effect

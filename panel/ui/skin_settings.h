@@ -82,7 +82,10 @@ struct SkinSettings {
 
 enum SkinLoadResult {
     SkinLoaded = 0,
-    SkinBadGeometry = 1, // a geometry key holds something that is not a number: nothing changed
+    // A geometry key holds something that is not a number, or a number of any key (image,
+    // geometry, swatch) lies outside what a window can hold: nothing changed.
+    SkinBadGeometry = 1,
+    SkinFileMissing = 2, // the layout file does not exist (reported by the platform side)
 };
 
 // Reads every key from the layout file (the LED keys and swatches from the base file) into

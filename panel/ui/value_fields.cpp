@@ -23,3 +23,19 @@ int AddOffset(int value, int offset) {
     if (sum < INT_MIN) return INT_MIN;
     return static_cast<int>(sum);
 }
+
+bool InWindowRange(NumberKind kind, long long value) {
+    struct Range {
+        NumberKind kind;
+        long long low, high;
+    };
+    static const Range kRanges[] = {
+        {NumberKind::Position, kMinWindowPosition, kMaxWindowPosition},
+        {NumberKind::Extent, 0, kMaxWindowExtent},
+        {NumberKind::FontSize, 1, kMaxFontPoints},
+        {NumberKind::Colour, 0, 0xFFFFFF},
+    };
+    for (const Range& range : kRanges)
+        if (range.kind == kind) return value >= range.low && value <= range.high;
+    return false;
+}

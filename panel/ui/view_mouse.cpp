@@ -275,8 +275,10 @@ void MainFormView::HookDrag() {
         break;
     }
     case DragMode::Speaker: {
-        long dx = newLeft - g.VirtualCenterX, dy = newTop - g.VirtualCenterY;
-        if (dx * dx + dy * dy > static_cast<long>(g.VirtualRadius) * g.VirtualRadius) break;
+        // In 64 bits: a speaker placed by a profile may lie far from a skin's circle.
+        const long long dx = static_cast<long long>(newLeft) - g.VirtualCenterX;
+        const long long dy = static_cast<long long>(newTop) - g.VirtualCenterY;
+        if (dx * dx + dy * dy > static_cast<long long>(g.VirtualRadius) * g.VirtualRadius) break;
         Image* stage = ImageNamed(L"VirtualPicImage");
         if (!stage) break;
         if (stage->Left() + 10 < newLeft &&

@@ -48,6 +48,11 @@ ShapeType ShapeOf(int code) {
     }
 }
 
+bool IsFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // The skin folder the pictures of a layout lie in: the first part of the main picture's
 // file name when it reaches into a folder, as the layout beside the skin folders does.
 std::wstring FolderOfMainPicture(const SkinSettings& skin) {
@@ -116,11 +121,14 @@ std::wstring MainFormView::SkinFolder() const {
     return m_strSkinRoot + m_strResolutionFolder + L"\\" + m_strSkinName + L"\\";
 }
 
+// A skin without its layout file is no skin: reading it would give an empty window.
 bool MainFormView::LoadSkinSettings(const std::wstring& skinName) {
     std::wstring layout = m_strSkinRoot + m_strResolutionFolder + skinName + L"\\SkinSetting.ini";
     std::wstring base = m_strSkinRoot + skinName + L"\\SkinSetting.ini";
-    int result = ::LoadSkinSettings(ProfileFileReader(layout), ProfileFileReader(base),
-                                    settings_.oldVersion, m_Skin);
+    int result = IsFile(layout)
+                     ? ::LoadSkinSettings(ProfileFileReader(layout), ProfileFileReader(base),
+                                          settings_.oldVersion, m_Skin)
+                     : SkinFileMissing;
     if (result != SkinLoaded) {
         DebugPrint(L"***** LoadSkinSettings(%s) FAIL, ret = %d *****\n", layout, result);
         return false;
@@ -128,9 +136,17 @@ bool MainFormView::LoadSkinSettings(const std::wstring& skinName) {
     return true;
 }
 
+// A chosen skin that is refused or has no layout file gives way to the default skin (the
+// layout beside the skin folders) rather than an empty window; the saved choice is kept.
 void MainFormView::LoadAndApplySkin() {
+    if (!LoadSkinSettings(m_strSkinName) && !m_strSkinName.empty()) {
+        DebugPrint(L"***** Skin %s cannot be shown; the default skin is *****\n", m_strSkinName);
+        for (auto& item : SkinMenu->Items())
+            item->Checked = false;
+        m_strSkinName.clear();
+        LoadSkinSettings(m_strSkinName);
+    }
     if (settings_.regionCut) ApplyRegionFile();
-    LoadSkinSettings(m_strSkinName);
     TellSliderGeometry();
     ApplySkin();
     ApplyLanguage();

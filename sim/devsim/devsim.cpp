@@ -27,6 +27,8 @@ const wchar_t kUsage[] =
     L"  eeprom-next <offset> <byte>... answer the next reads of one offset with these bytes first\n"
     L"  volume <step> [<step count>]   the capture endpoint's volume step\n"
     L"  mute 0|1, agc 0|1              the capture endpoint's mute and automatic gain\n"
+    L"  audio-service ok|refuse-stop|never-stops|no-start   how the audio service answers\n"
+    L"  restart-outcome <index> ok|reboot|refuse   what a restart of a listed device gives\n"
     L"  add-device <hardware id> [--absent] [<lower filter>...]\n"
     L"  clear-devices                  empty the device-setup list\n"
     L"  add-hid <vid> <pid> <out> <in> <path>   another device's HID interface arrives\n"
@@ -132,6 +134,19 @@ int wmain(int argc, wchar_t** argv) {
     } else if ((command == L"mute" || command == L"agc") && need(1)) {
         uint32_t value = OnOff(argv[2]) ? 1 : 0;
         device.With([&](sim::State& s) { (command == L"mute" ? s.mute : s.autoGain) = value; });
+    } else if (command == L"audio-service" && need(1)) {
+        const wchar_t* faults[] = {L"ok", L"refuse-stop", L"never-stops", L"no-start"};
+        uint32_t fault = 0;
+        while (fault < 4 && std::wcscmp(argv[2], faults[fault]) != 0)
+            ++fault;
+        if (fault == 4) return 2;
+        device.With([&](sim::State& s) { s.audioServiceFault = fault; });
+    } else if (command == L"restart-outcome" && need(2)) {
+        const std::wstring outcome = argv[3];
+        if (outcome != L"ok" && outcome != L"reboot" && outcome != L"refuse") return 2;
+        if (!device.SetRestartOutcome(static_cast<uint32_t>(Number(argv[2], 10)),
+                                      outcome == L"reboot", outcome == L"refuse"))
+            return 1;
     } else if (command == L"add-device" && need(1)) {
         bool present = true;
         std::vector<std::wstring> filters;

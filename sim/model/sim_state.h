@@ -6,7 +6,7 @@
 namespace sim {
 
 const uint32_t kStateMagic = 0x34325856; // "VX24"
-const uint32_t kStateVersion = 5;
+const uint32_t kStateVersion = 6;
 const uint32_t kMaxDevices = 16;
 const uint32_t kMaxHidInterfaces = 8;
 const uint32_t kJournalLines = 4096;
@@ -15,6 +15,8 @@ const uint32_t kMaxEvents = 64;
 const uint32_t kEepromSize = 256;
 const uint32_t kEepromQueueLength = 8;
 const uint32_t kLibraryEntryCount = 32;
+const uint32_t kMixerSources = 4;
+const uint32_t kNoSubunit = 0xFFFFFFFF;
 
 // One device as the device-setup interface lists it.
 struct DeviceRecord {
@@ -22,6 +24,7 @@ struct DeviceRecord {
     uint8_t present;
     uint8_t needsReboot;
     uint8_t driverPinned; // the filter driver stays loaded across restarts (cannot be unloaded)
+    uint8_t restartFails; // the class installer refuses the restart
     uint32_t restartCount;
     wchar_t hardwareId[128];   // first string of the hardware-ID property
     wchar_t lowerFilters[128]; // multi-string, double-null terminated; empty = no property
@@ -49,6 +52,15 @@ struct DeviceEvent {
     uint32_t hidClass; // 1 HID interface class, 0 audio class
     wchar_t path[96];
 };
+
+enum AudioServiceFault : uint32_t {
+    AudioServiceAnswers = 0,
+    AudioServiceRefusesStop = 1,
+    AudioServiceNeverStops = 2,
+    AudioServiceDoesNotStart = 3,
+};
+
+enum MixerControlBit : uint32_t { MixerHasVolume = 1, MixerHasMute = 2, MixerHasMultiplexer = 4 };
 
 struct State {
     uint32_t magic;
@@ -90,6 +102,26 @@ struct State {
     uint32_t autoGain;
     uint32_t audioServiceRunning;
     uint32_t audioServiceRestarts;
+    // How the audio service answers: AudioServiceFault.
+    uint32_t audioServiceFault;
+
+    // The capture endpoint's topology: how many of the six steps to its device's subunits
+    // succeed, the subunits, which offer automatic gain (bit n: subunit n; the first of them
+    // holds autoGain), and a subunit that cannot be reached with how many of its two steps do.
+    uint32_t topologySteps;
+    uint32_t subunitCount;
+    uint32_t autoGainSubunits;
+    uint32_t brokenSubunit; // kNoSubunit: none
+    uint32_t brokenSubunitSteps;
+
+    // The device's mixer: its wave-input line and source lines (component types), the
+    // controls on each line (index 0 the wave-input line; MixerControlBit), and the
+    // multiplexer's inputs with the one selected.
+    uint32_t mixerSourceCount;
+    uint32_t mixerSourceTypes[kMixerSources];
+    uint32_t mixerControls[kMixerSources + 1];
+    uint32_t mixerInputs;
+    uint32_t mixerInput;
 
     // Library state.
     uint16_t activeVid;

@@ -129,6 +129,19 @@ void SimulatedDevice::ResetLocked(State& s) {
     s.volumeStepCount = 65;
     s.volumeStep = 48;
     s.audioServiceRunning = 1;
+    // A capture chain of three subunits, the second of which controls the gain.
+    s.topologySteps = 6;
+    s.subunitCount = 3;
+    s.autoGainSubunits = 1u << 1;
+    s.brokenSubunit = kNoSubunit;
+    // The wave-input line selects between line input and microphone; the microphone line
+    // carries the volume and the mute.
+    s.mixerSourceCount = 2;
+    s.mixerSourceTypes[0] = 0x1002; // line input
+    s.mixerSourceTypes[1] = 0x1003; // microphone
+    s.mixerControls[0] = MixerHasMultiplexer;
+    s.mixerControls[2] = MixerHasVolume | MixerHasMute;
+    s.mixerInputs = 2;
     const wchar_t* ids[] = {L"USB\\VID_7A39&PID_4215&REV_0100&MI_00",
                             L"USB\\VID_046D&PID_0A44&REV_0100&MI_00",
                             L"HDAUDIO\\FUNC_01&VEN_10EC&DEV_0662&SUBSYS_10280600"};
@@ -289,6 +302,10 @@ bool SimulatedDevice::RestartDevice(uint32_t index, bool* needsReboot) {
         uint32_t seen = 0;
         for (DeviceRecord& d : s.devices) {
             if (!d.used || seen++ != index) continue;
+            if (d.restartFails) {
+                JournalLocked(s, std::wstring(L"device restart refused ") + d.hardwareId);
+                return false;
+            }
             ++d.restartCount;
             if (needsReboot) *needsReboot = d.needsReboot != 0;
             JournalLocked(s, std::wstring(L"device restarted ") + d.hardwareId);
@@ -299,6 +316,19 @@ bool SimulatedDevice::RestartDevice(uint32_t index, bool* needsReboot) {
                 s.driverPresent = (filtered || d.driverPinned) ? 1 : 0;
                 JournalLocked(s, s.driverPresent ? L"driver loaded" : L"driver not loaded");
             }
+            return true;
+        }
+        return false;
+    });
+}
+
+bool SimulatedDevice::SetRestartOutcome(uint32_t index, bool needsReboot, bool fails) {
+    return With([&](State& s) {
+        uint32_t seen = 0;
+        for (DeviceRecord& d : s.devices) {
+            if (!d.used || seen++ != index) continue;
+            d.needsReboot = needsReboot ? 1 : 0;
+            d.restartFails = fails ? 1 : 0;
             return true;
         }
         return false;
@@ -415,18 +445,20 @@ bool SimulatedDevice::HidOutputReport(const std::wstring& path, const uint8_t* r
 bool SimulatedDevice::HidInputReport(const std::wstring& path, uint8_t* report, size_t length) {
     return With([&](State& s) {
         if (!s.plugged || !s.hidPresent || !SameText(path, HidPathFor(s.vid, s.pid)) ||
-            length != s.inputReportLength || length < 4) {
+            length != s.inputReportLength || length == 0) {
             JournalLocked(s, L"HID in refused");
             return false;
         }
-        std::memset(report, 0, length);
-        report[1] = 0x60;
+        // A device with short input reports answers with as much of the answer as fits.
+        uint8_t answer[4] = {0, 0x60, 0, 0};
         if (s.lastOperation == 0x30) {
-            report[2] = static_cast<uint8_t>(s.pins & 0xFF);
-            report[3] = static_cast<uint8_t>((s.pins >> 8) & 0x03);
+            answer[2] = static_cast<uint8_t>(s.pins & 0xFF);
+            answer[3] = static_cast<uint8_t>((s.pins >> 8) & 0x03);
         } else {
-            report[2] = s.registers[s.selectedRegister];
+            answer[2] = s.registers[s.selectedRegister];
         }
+        std::memset(report, 0, length);
+        std::memcpy(report, answer, std::min(length, sizeof answer));
         JournalLocked(s, L"HID in " + Hex(report, length));
         return true;
     });

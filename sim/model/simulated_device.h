@@ -62,6 +62,8 @@ class SimulatedDevice {
     bool RestartDevice(uint32_t index, bool* needsReboot);
     // The extension driver of that device stays loaded across restarts.
     void PinDriver(uint32_t index, bool pinned);
+    // What a restart of entry index gives: a reboot needed, or a refusal of the installer.
+    bool SetRestartOutcome(uint32_t index, bool needsReboot, bool fails);
     int AddDevice(const std::wstring& hardwareId, const std::vector<std::wstring>& filters,
                   bool present);
     void ClearDevices();

@@ -160,6 +160,36 @@ TEST_F(PanelShell, OtherDevicesComingAndGoingChangeNothing) {
     panel->Close();
 }
 
+// A second start hands over to the running panel without reaching the device (no status
+// request, no virtual 7.1 switch, no effect apply, no lighting) and without writing the
+// user's last profile.
+TEST_F(PanelShell, SecondStartLeavesTheDeviceAndTheLastProfileAlone) {
+    auto panel = StartRunningPanel();
+    ASSERT_EQ(panel->State()[L"present"], L"1");
+    wchar_t appData[MAX_PATH] = L"", installFolder[MAX_PATH] = L"";
+    ASSERT_GT(GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH), 0u);
+    GetPrivateProfileStringW(L"Install", L"InstallFolderName", L"", installFolder, MAX_PATH,
+                             (folder_.Path() + L"AudioConfig.cfg").c_str());
+    const std::wstring userFolder = std::wstring(appData) + L"\\" + installFolder;
+    const bool madeFolder = CreateDirectoryW(userFolder.c_str(), nullptr) != FALSE;
+    const std::wstring profile = userFolder + L"\\LastProfile.ini";
+    const std::string saved = "[Effect]\r\nCurrentEffect=3\r\n";
+    WriteFileBytes(profile, saved);
+
+    uint32_t from = Device().JournalSequence();
+    auto second = StartPanel(L"-servicestart");
+    EXPECT_EQ(second->WaitExit(kTimeout), 0);
+    std::wstring journal;
+    for (const std::wstring& line : Device().JournalLines(from))
+        journal += line + L"\n";
+    EXPECT_EQ(journal, L"");
+    EXPECT_EQ(ReadFileBytes(profile), saved);
+    EXPECT_TRUE(panel->Process().Running());
+    panel->Close();
+    DeleteFileW(profile.c_str());
+    if (madeFolder) RemoveDirectoryW(userFolder.c_str());
+}
+
 TEST_F(PanelShell, AppExitMessageClosesThePanel) {
     auto panel = StartRunningPanel();
     DWORD_PTR ignored = 0;

@@ -557,3 +557,42 @@ TEST_F(PanelSkin, ProfilesAreExportedAndImportedThroughTheirDialogs) {
     ASSERT_TRUE(AnswerFileDialog(panel_->Pid(), folder.Path() + L"mine.ini"));
     EXPECT_TRUE(panel_->WaitForState(L"effect", L"2"));
 }
+
+// A chosen skin that is refused, or whose folder lacks its layout file, gives way at start to
+// the default skin rather than an empty window; the user's choice itself is kept.
+TEST_F(PanelSkin, UnusableChosenSkinFallsBackToTheDefaultAtStart) {
+    TempFolder install;
+    const std::wstring stage = StagedPanelFolder();
+    for (const wchar_t* file : {L"Kestrel.exe", L"DLLTR_UsbAudio42xx_x32.dll", L"AudioConfig.cfg"})
+        ASSERT_TRUE(CopyFileW((stage + file).c_str(), (install.Path() + file).c_str(), FALSE));
+    ASSERT_EQ(CopyFolderTree(stage + L"Skin", install.Path() + L"Skin"), 1);
+    ASSERT_EQ(CopyFolderTree(stage + L"Language", install.Path() + L"Language"), 1);
+    const struct {
+        const wchar_t* skin;
+        const char* layout; // null: the folder has no SkinSetting.ini
+    } cases[] = {
+        {L"NegativeRange",
+         "[Main]\r\nMainFormImage=MainForm.png,0,0\r\n[EQ]\r\nEQSlider=190,-220\r\n"},
+        {L"NotANumber", "[Main]\r\nMainFormImage=MainForm.png,0,0\r\n[Mic]\r\nMicSlider=top,9\r\n"},
+        {L"NoLayout", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.skin);
+        for (const wchar_t* size : {L"", L"1920x1080\\", L"1366x768\\", L"960x540\\"}) {
+            const std::wstring folder = install.Path() + L"Skin\\" + size + c.skin + L"\\";
+            ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+            if (c.layout) WriteFileBytes(folder + L"SkinSetting.ini", c.layout);
+        }
+        ChooseSkinAndLanguage(c.skin, L"English");
+        Start(install.Path());
+        EXPECT_EQ(State()[L"skin"], L"");
+        const std::wstring main = Picture(L"MainFormImage");
+        EXPECT_NE(main.find(L"\\Midnight\\"), std::wstring::npos) << main.c_str();
+        EXPECT_TRUE(panel_->Visible(L"MainFormImage"));
+        EXPECT_TRUE(panel_->Visible(L"PageEQImage"));
+        EXPECT_EQ(panel_->MenuInfo(std::wstring(L"SkinMenu/") + c.skin + L"/")[L"checked"], L"0");
+        EXPECT_EQ(ProfileValue(PerUserFile(), L"Skin", L"DefaultSkin"), c.skin);
+        EXPECT_EQ(panel_->Close(), 0);
+        panel_.reset();
+    }
+}

@@ -105,6 +105,42 @@ TEST(LanguageLoad, MalformedNumbersAreReported) {
     EXPECT_NE(std::wstring::npos, capture.Text().find(L"big")) << capture.Text();
 }
 
+// Colours, font sizes and places a window cannot use count as not given, like a field that
+// is not a number; the rest of the item is used.
+TEST(LanguageLoad, NumbersOutsideWhatAWindowHoldsCountAsNotGiven) {
+    const TextCase cases[] = {
+        {L"EQ", L"LabelEQReset", L"R,$FFFFFFFF,16777216,,0,-32769,32768,-1,32768", L"R", 0, 0, L"",
+         0, 0, 0, 0, 0, 1, "00000000"},
+        {L"EQ", L"LabelEQReset", L"R,-1,,,2147483647,,,2147483647", L"R", 0, 0, L"", 0, 0, 0, 0, 0,
+         1, "00000000"},
+        {L"EQ", L"LabelEQReset", L"R,$FFFFFF,0,,24575,-32768,32767,0,32767", L"R", 0xFFFFFF, 0, L"",
+         24575, -32768, 32767, 0, 32767, 1, "11011111"},
+        {L"EQ", L"LabelEQReset", L"R,,,,24576,,,5", L"R", 0, 0, L"", 0, 0, 0, 5, 0, 1, "00000010"},
+    };
+    for (const TextCase& c : cases) {
+        SCOPED_TRACE(std::wstring(c.key) + L"=" + c.value);
+        DebugCapture capture;
+        LanguageTexts texts =
+            Load(std::wstring(L"[") + c.section + L"]\n" + c.key + L"=" + c.value + L"\n");
+        ExpectText(c, *texts.Find(c.key));
+        if (std::string(c.given) != "11011111") {
+            EXPECT_NE(std::wstring::npos, capture.Text().find(L"out of range")) << capture.Text();
+        }
+    }
+
+    // A shift that carries a label out of the window's range leaves its place not given.
+    const TextCase shifted = {
+        L"EQ", L"LabelEQ60Hz", L"60,,,,,32700,32700", L"60", 0, 0, L"", 0, 0, 0, 0, 0,
+        1,     "00000000"};
+    ExpectText(shifted,
+               *Load(L"[EQ]\nLabelEQ60Hz=60,,,,,32700,32700\n", true).Find(L"LabelEQ60Hz"));
+
+    LanguageTexts texts = Load(L"[GlobalFont]\nColorUp=$1000000\nColorDown=-5\nFontSize=0\n");
+    EXPECT_EQ(0u, texts.GlobalUpColour);
+    EXPECT_EQ(0u, texts.GlobalDownColour);
+    EXPECT_EQ(-1, texts.GlobalFontSize);
+}
+
 TEST(LanguageLoad, OldLayoutShiftsGivenPlacesOfPageLabels) {
     const TextCase cases[] = {
         {L"EQ", L"LabelEQ60Hz", L"60,,,,,10,20", L"60", 0, 0, L"", 0, 402, 124, 0, 0, 1,

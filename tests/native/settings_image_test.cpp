@@ -1,5 +1,4 @@
 // The settings image's packing and the arithmetic between thumbs and device values.
-#include "effects/profile_values.h"
 #include "effects/settings_image.h"
 
 #include <gtest/gtest.h>
@@ -129,11 +128,4 @@ TEST(SliderArithmetic, ThreeDValuesOfThumbPositions) {
     EXPECT_EQ(D3OffsetFromValue(10, 120), 40);
     // A range shorter than the travel gives values below 0 near the bottom.
     EXPECT_LT(D3ValueFromOffset(120, 100), 0);
-}
-
-TEST(ProfileValues, SplitAtEveryCommaWithoutTrimming) {
-    EXPECT_EQ(SplitProfileValue(L"0x400, 0x400,,1"),
-              (std::vector<std::wstring>{L"0x400", L" 0x400", L"", L"1"}));
-    EXPECT_EQ(SplitProfileValue(L""), (std::vector<std::wstring>{L""}));
-    EXPECT_EQ(SplitProfileValue(std::wstring(200, L'7'))[0].size(), 127u);
 }

@@ -26,7 +26,8 @@ SkinSettings LoadedSkin() {
                                  L"[EQ]\nEQSlider=50,160\n"
                                  L"[Mic]\nMicSlider=60,170\nMicProgressLength=90\n"
                                  L"[ENC]\nENCSlider=70,180\n"
-                                 L"[Virtual7ch1]\nVirtualCenter=300,200,80\n"),
+                                 L"[Virtual7ch1]\nVirtualCenter=300,200,80\n"
+                                 L"[3D]\nD3Slider=40,120\n"),
                          IniText(L"[LED]\nColor03Shape=1,2,3,4,5\n"), false, settings);
     EXPECT_EQ(SkinLoaded, result);
     return settings;
@@ -155,7 +156,8 @@ TEST(SkinSettingsLoad, OldLayoutShiftsEveryPageButPageZeroKeys) {
     }
 
     const SkinGeometry g = Load(L"[EQ]\nEQSlider=300,200\n[Mic]\nMicSlider=40,150\n"
-                                L"[ENC]\nENCSlider=70,180\n[Virtual7ch1]\nVirtualCenter=8,9,60\n",
+                                L"[ENC]\nENCSlider=70,180\n[Virtual7ch1]\nVirtualCenter=8,9,60\n"
+                                L"[3D]\nD3Slider=30,120\n",
                                 true)
                                .geometry;
     EXPECT_EQ(404, g.EqSliderTop);
@@ -165,6 +167,9 @@ TEST(SkinSettingsLoad, OldLayoutShiftsEveryPageButPageZeroKeys) {
     EXPECT_EQ(150, g.MicSliderRange);
     EXPECT_EQ(70, g.EncSliderTop);
     EXPECT_EQ(180, g.EncSliderRange);
+    EXPECT_TRUE(g.HasD3Slider);
+    EXPECT_EQ(134, g.D3SliderTop);
+    EXPECT_EQ(120, g.D3SliderRange);
     EXPECT_EQ(400, g.VirtualCenterX);
     EXPECT_EQ(113, g.VirtualCenterY);
     EXPECT_EQ(60, g.VirtualRadius);
@@ -183,6 +188,8 @@ TEST(SkinSettingsLoad, AbsentGeometryKeepsValuesAndTheTableStartsEmpty) {
     EXPECT_EQ(180, settings.geometry.EncSliderRange);
     EXPECT_EQ(300, settings.geometry.VirtualCenterX);
     EXPECT_EQ(80, settings.geometry.VirtualRadius);
+    // The 3D track is the new skin's own or none: the thumbs then take the classic one.
+    EXPECT_FALSE(settings.geometry.HasD3Slider);
     // The circle did not change, so the speakers keep their distance (ratio 1).
     EXPECT_EQ(before.VirtualRadius, settings.geometry.PreviousVirtualRadius);
     // The previous skin's items are gone.
@@ -235,6 +242,67 @@ TEST(SkinSettingsLoad, GeometryThatIsNotANumberRejectsTheWholeSkin) {
         EXPECT_EQ(1, settings.swatches[2].left);
         EXPECT_EQ(SwatchRoundSquare, settings.swatches[2].shape);
     }
+}
+
+// Numbers a window cannot hold would break the thumbs' clamping (a negative range) or
+// overflow top + range, left + width or the squared radius; they reject the skin like a
+// value that is not a number.
+TEST(SkinSettingsLoad, NumbersOutsideWhatAWindowHoldsRejectTheWholeSkin) {
+    const struct {
+        const wchar_t* layout;
+        const wchar_t* base;
+        bool oldVersion;
+        const wchar_t* key;
+    } cases[] = {
+        {L"[EQ]\nEQSlider=300,-1\n", L"", false, L"EQSlider"},
+        {L"[EQ]\nEQSlider=2147483647,2147483647\n", L"", false, L"EQSlider"},
+        {L"[Mic]\nMicSlider=32768,10\n", L"", false, L"MicSlider"},
+        {L"[Mic]\nMicSlider=32700,10\n", L"", true, L"MicSlider"},
+        {L"[ENC]\nENCSlider=-32769,10\n", L"", false, L"ENCSlider"},
+        {L"[Mic]\nMicProgressLength=-4\n", L"", false, L"MicProgressLength"},
+        {L"[Virtual7ch1]\nVirtualCenter=300,200,46341\n", L"", false, L"VirtualCenter"},
+        {L"[Virtual7ch1]\nVirtualCenter=$7FFFFFFF,200,80\n", L"", false, L"VirtualCenter"},
+        {L"[EQ]\nBack_EQImage=b.png,2147483647,0,10,10\n", L"", false, L"Back_EQImage"},
+        {L"[EQ]\nBack_EQImage=b.png,0,0,-5,10\n", L"", false, L"Back_EQImage"},
+        {L"[EQ]\nBack_EQImage=b.png,0,0,10,99999999999\n", L"", false, L"Back_EQImage"},
+        {L"[EQ]\nBack_EQImage=b.png,32700,0\n", L"", true, L"Back_EQImage"},
+        {L"[Main]\nCloseImageUp=,-40000\n", L"", false, L"CloseImageUp"},
+        {L"", L"[LED]\nColor05Shape=1,2,-3,4,1\n", false, L"Color05Shape"},
+        {L"", L"[LED]\nColor05Shape=1,70000,3,4,1\n", false, L"Color05Shape"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::wstring(c.layout) + c.base);
+        SkinSettings settings = LoadedSkin();
+        const SkinSettings before = settings;
+        DebugCapture capture;
+        EXPECT_EQ(
+            SkinBadGeometry,
+            LoadSkinSettings(IniText(std::wstring(L"[Main]\nMainFormImage=other.png\n") + c.layout),
+                             IniText(c.base), c.oldVersion, settings));
+        EXPECT_NE(std::wstring::npos, capture.Text().find(c.key)) << capture.Text();
+        ExpectSameGeometry(before.geometry, settings.geometry);
+        EXPECT_EQ(L"main.png", settings.Item(L"Main", L"MainFormImage").ImageFile);
+        EXPECT_EQ(1, settings.swatches[2].left);
+    }
+
+    // The ends of the ranges are a window's own.
+    const SkinSettings edges =
+        Load(L"[EQ]\nEQSlider=-32768,32767\nBack_EQImage=b.png,-32768,32767,0,32767\n"
+             L"[Virtual7ch1]\nVirtualCenter=32767,-32768,32767\n",
+             false, L"[LED]\nColor01Shape=-32768,32767,32767,0,2\n");
+    EXPECT_EQ(-32768, edges.geometry.EqSliderTop);
+    EXPECT_EQ(32767, edges.geometry.EqSliderRange);
+    EXPECT_EQ(32767, edges.geometry.VirtualRadius);
+    EXPECT_EQ(32767, edges.Item(L"EQ", L"Back_EQImage").Height);
+    EXPECT_EQ(-32768, edges.swatches[0].left);
+    EXPECT_EQ(0, edges.swatches[0].height);
+
+    // The lighting page's own re-read keeps an outlying swatch where it was.
+    std::array<SwatchSetting, kSwatchCount> swatches = edges.swatches;
+    LoadSwatches(IniText(L"[LED]\nColor01Shape=5,5,99999,5,3\n"), swatches);
+    EXPECT_FALSE(swatches[0].hasGeometry);
+    EXPECT_EQ(-32768, swatches[0].left);
+    EXPECT_EQ(SwatchEllipse, swatches[0].shape);
 }
 
 TEST(SkinSettingsLoad, BevelFlagsFromTheLayoutAndLedKeysFromTheBaseFile) {

@@ -31,7 +31,9 @@ TEST(LoadApplicationConfig, FillsTheRecordFromTheFileBesideTheProgram) {
     WriteUtf16File(temp.Path() + L"AudioConfig.cfg", kConfig);
     _APPLICATION_FOLDER_PATH record;
     DebugCapture capture;
-    LoadApplicationConfig(L"AudioConfig.cfg", temp.Path() + L"app.exe", record, ConfigReader::Setup);
+    EXPECT_EQ(LoadApplicationConfig(L"AudioConfig.cfg", temp.Path() + L"app.exe", record,
+                                    ConfigReader::Setup),
+              AppConfigLoaded);
 
     EXPECT_EQ(capture.Writes(), (std::vector<std::wstring>{L"##### SourceAppFileName = app.exe\n",
                                                             L"##### SourceFolderFullPath = " + temp.Path() + L"\n"}));
@@ -78,6 +80,33 @@ TEST(LoadApplicationConfig, PanelSkipsSetupKeysAndMissingFileLeavesFieldsEmpty) 
     EXPECT_EQ(none.InstallAppTitle, L"");
     EXPECT_EQ(none.InstallFolderFullPath, none.ProgramFilesPath + L"\\");
     EXPECT_EQ(none.ProgramFilesPath.back(), L'\\');
+}
+
+// When the platform does not give the program files folder, the record says so and holds no
+// install folder, rather than one at the drive's root that setup would install into.
+TEST(LoadApplicationConfig, UnknownProgramFilesFolderIsReportedNotTheDriveRoot) {
+    TempFolder temp;
+    WriteUtf16File(temp.Path() + L"AudioConfig.cfg", kConfig);
+    // The platform's own record of the folder, in this program's registry view, made empty.
+    const wchar_t kKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion";
+    const wchar_t kValue[] = L"ProgramFilesDir (x86)";
+    wchar_t saved[MAX_PATH] = L"";
+    DWORD size = sizeof saved;
+    ASSERT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, kKey, kValue, RRF_RT_REG_SZ, nullptr, saved, &size),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kKey, kValue, REG_SZ, L"", sizeof(wchar_t)),
+              ERROR_SUCCESS);
+    _APPLICATION_FOLDER_PATH record;
+    const int result = LoadApplicationConfig(L"AudioConfig.cfg", temp.Path() + L"Harrow.exe",
+                                             record, ConfigReader::Setup);
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kKey, kValue, REG_SZ, saved,
+                              static_cast<DWORD>((wcslen(saved) + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    EXPECT_EQ(result, AppConfigFolderMissing);
+    EXPECT_EQ(record.ProgramFilesPath, L"");
+    EXPECT_EQ(record.InstallFolderFullPath, L"");
+    EXPECT_EQ(record.InstallFolderName, L"TRV Audio");
+    EXPECT_FALSE(record.SystemFolderPath.empty());
 }
 
 TEST(ConfigKeys, LeadingDigitsAndRawText) {

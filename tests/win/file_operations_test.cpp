@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
 } // namespace
@@ -49,6 +51,52 @@ TEST(CopyFolderTree, SameLastNameCopiesIntoThatFolderItself) {
     EXPECT_EQ(CopyFolderTree(temp.Path() + L"A\\Skin", temp.Path() + L"B\\Skin"), 1);
     EXPECT_EQ(ReadFileBytes(temp.Path() + L"B\\Skin\\x.txt"), "x");
     EXPECT_FALSE(FolderExists(temp.Path() + L"B\\Skin\\Skin"));
+}
+
+// Junctions and symbolic links inside the source stand for other places; they are neither
+// followed nor copied (here a host link, which Wine lists as a reparse point).
+TEST(CopyFolderTree, LinksAreNotFollowed) {
+    TempFolder temp;
+    const std::wstring source = BinFolder() + L"copy_tree_links\\Source";
+    ASSERT_NE(Attributes(source + L"\\Linked") & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
+    ASSERT_TRUE(FileExists(source + L"\\Linked\\secret.txt"));
+    EXPECT_EQ(CopyFolderTree(source, temp.Path()), 1);
+    EXPECT_EQ(ReadFileBytes(temp.Path() + L"Source\\kept.txt"), "kept");
+    EXPECT_FALSE(FolderExists(temp.Path() + L"Source\\Linked"));
+    EXPECT_FALSE(FileExists(temp.Path() + L"Source\\Linked\\secret.txt"));
+}
+
+// A folder is never copied onto or into itself, which would copy its own copies without end.
+TEST(CopyFolderTree, NeverOntoOrIntoItself) {
+    TempFolder temp;
+    const std::wstring source = temp.Path() + L"A\\Src";
+    CreateFolderPath(source + L"\\Inner\\");
+    WriteFileBytes(source + L"\\x.txt", "x");
+    const std::pair<std::wstring, std::wstring> refused[] = {
+        {source, source + L"\\Inner"},
+        {source + L"\\", temp.Path() + L"a\\SRC\\inner\\"},
+        {source, temp.Path() + L"A\\"},
+        {source, source},
+    };
+    for (const auto& [from, to] : refused) {
+        EXPECT_EQ(CopyFolderTree(from, to), 0) << to.size();
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW entry;
+        HANDLE find = FindFirstFileW((source + L"\\*").c_str(), &entry);
+        ASSERT_NE(find, INVALID_HANDLE_VALUE);
+        do
+            names.push_back(entry.cFileName);
+        while (FindNextFileW(find, &entry));
+        FindClose(find);
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::wstring>{L".", L"..", L"Inner", L"x.txt"}));
+        EXPECT_TRUE(RemoveDirectoryW((source + L"\\Inner").c_str()));
+        CreateFolderPath(source + L"\\Inner\\");
+    }
+    // A neighbour whose name merely begins with the source's is another folder.
+    CreateFolderPath(temp.Path() + L"A\\Src2\\");
+    EXPECT_EQ(CopyFolderTree(source, temp.Path() + L"A\\Src2"), 1);
+    EXPECT_EQ(ReadFileBytes(temp.Path() + L"A\\Src2\\Src\\x.txt"), "x");
 }
 
 TEST(CopyFolderTree, PathsWithoutBackslashAreRejected) {

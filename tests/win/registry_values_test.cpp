@@ -1,9 +1,14 @@
 #include "registry_values.h"
+#include "registry_walk.h"
 #include "service_control.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
+
+#include <future>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -142,6 +147,13 @@ TEST(RunAndUninstallEntries, WriteTheirValuesIn32BitView) {
     DeleteSoftwareTree(L"TrvTest", KEY_WOW64_32KEY);
 }
 
+// A value the platform refuses (a name longer than a value name may be) is reported, not
+// taken for a written logon entry.
+TEST(RunAndUninstallEntries, RefusedRunValueIsAFailure) {
+    const std::wstring tooLong(16384, L'n');
+    EXPECT_EQ(WriteRunEntry(tooLong, L"\"C:\\TRV\\Kestrel.exe\" -boot"), 1);
+}
+
 TEST(DriverService, WritesADemandStartKernelDriverKey) {
     ASSERT_EQ(RegisterDriverService(L"TrvTestFilter"), 0);
     const std::wstring key = L"SYSTEM\\CurrentControlSet\\Services\\TrvTestFilter";
@@ -158,4 +170,57 @@ TEST(DriverService, WritesADemandStartKernelDriverKey) {
     EXPECT_EQ(text, std::wstring(L"System32\\DRIVERS\\TrvTestFilter.sys") + L'\0');
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
+}
+
+// The walk gives the subkeys' names in order and stops where its visitor asks; a key deleted
+// while it is walked ends the walk with the platform's error rather than walking on forever.
+TEST(RegistryWalk, StopsWhenAskedAndAtAnError) {
+    const std::wstring path = L"SOFTWARE\\TrvTest\\Walk";
+    for (const wchar_t* name : {L"A", L"B", L"C"}) {
+        HKEY sub = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, (path + L"\\" + name).c_str(), 0, nullptr, 0,
+                                  KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &sub, nullptr),
+                  ERROR_SUCCESS);
+        RegCloseKey(sub);
+    }
+    struct Walk {
+        HKEY key = nullptr;
+        std::vector<std::wstring> names;
+        std::promise<LONG> done;
+    };
+    auto walk = std::make_shared<Walk>();
+    ASSERT_EQ(
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &walk->key),
+        ERROR_SUCCESS);
+
+    std::vector<std::wstring> names;
+    EXPECT_EQ(ForEachSubkey(walk->key,
+                            [&](const std::wstring& name) {
+                                names.push_back(name);
+                                return true;
+                            }),
+              ERROR_SUCCESS);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"A", L"B", L"C"}));
+    names.clear();
+    EXPECT_EQ(ForEachSubkey(walk->key,
+                            [&](const std::wstring& name) {
+                                names.push_back(name);
+                                return name != L"B";
+                            }),
+              ERROR_SUCCESS);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"A", L"B"}));
+
+    // On a thread of its own, so that a walk that never ends fails the test instead of hanging it.
+    std::future<LONG> result = walk->done.get_future();
+    std::thread([walk] {
+        walk->done.set_value(ForEachSubkey(walk->key, [&](const std::wstring& name) {
+            walk->names.push_back(name);
+            DeleteSoftwareTree(L"TrvTest", KEY_WOW64_32KEY);
+            return true;
+        }));
+    }).detach();
+    ASSERT_EQ(result.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    EXPECT_NE(result.get(), ERROR_SUCCESS);
+    EXPECT_EQ(walk->names, (std::vector<std::wstring>{L"A"}));
+    RegCloseKey(walk->key);
 }

@@ -52,6 +52,21 @@ TEST(RunHidden, PositiveWaitPumpsThisThreadsMessages) {
     WaitUntil([&] { return FileExists(exe + L".ran"); }, 20000);
 }
 
+// A quit request that arrives while RunHidden pumps belongs to the caller's loop: the wait
+// ends and the request is still there, with its exit code.
+TEST(RunHidden, QuitRequestEndsTheWaitAndIsKeptForTheCaller) {
+    TempFolder temp;
+    std::wstring exe = CopyMarkerHelper(temp);
+    PostQuitMessage(7);
+    DWORD start = GetTickCount();
+    EXPECT_EQ(RunHidden(exe, 10000), 0);
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+    WaitUntil([&] { return FileExists(exe + L".ran"); }, 20000);
+}
+
 TEST(RunHidden, FailedStartGivesOne) {
     TempFolder temp;
     EXPECT_EQ(RunHidden(temp.Path() + L"missing.exe", -1), 1);

@@ -87,6 +87,28 @@ TEST_F(DeviceSearch, RestartsEveryPresentMatchingDevice) {
     EXPECT_EQ(Filters(0), L"(none)");
 }
 
+// A restart that needs a reboot or that the class installer refuses is a failed restart; the
+// search goes on with the next device.
+TEST_F(DeviceSearch, RestartFailuresAreReportedAndTheOthersRestarted) {
+    device().AddDevice(L"USB\\VID_7A39&PID_4215&REV_0100&MI_00", {}, true);
+    device().AddDevice(L"USB\\VID_7A39&PID_4216&REV_0100&MI_00", {}, true);
+    device().AddDevice(L"USB\\VID_7A39&PID_4217&REV_0100&MI_00", {}, true);
+    ASSERT_TRUE(device().SetRestartOutcome(0, true, false));
+    ASSERT_TRUE(device().SetRestartOutcome(1, false, true));
+    auto list = sim::SimulatedDeviceLists().Open(kAudioClass, true);
+    ASSERT_TRUE(list);
+    EXPECT_FALSE(RestartDevice(*list, 0)); // a reboot is needed
+    EXPECT_FALSE(RestartDevice(*list, 1)); // the installer refuses
+    EXPECT_TRUE(RestartDevice(*list, 2));
+    MarkJournal();
+    EXPECT_EQ(RestartMatchingDevices(kAudioClass, kPattern, ids_), 0);
+    EXPECT_EQ(
+        JournalStarting(L"device restart"),
+        (std::vector<std::wstring>{L"device restarted USB\\VID_7A39&PID_4215&REV_0100&MI_00",
+                                   L"device restart refused USB\\VID_7A39&PID_4216&REV_0100&MI_00",
+                                   L"device restarted USB\\VID_7A39&PID_4217&REV_0100&MI_00"}));
+}
+
 TEST_F(DeviceSearch, PropertyHelpersFollowTheListsAnswers) {
     device().AddDevice(L"USB\\VID_7A39&PID_4215&REV_0100&MI_00", {L"Polder"}, true);
     auto list = sim::SimulatedDeviceLists().Open(kAudioClass, true);

@@ -58,6 +58,27 @@ TEST_F(HidAccess, FourByteOutputReportRefusesPinsButStillSendsRegisters) {
     EXPECT_EQ(ReadPins(hid.get(), pins), 5);
 }
 
+// A device whose input reports end before the value's byte gives an error, not a register
+// that reads as 0; three bytes carry the value.
+TEST_F(HidAccess, InputReportsTooShortForTheValueAreAnError) {
+    device().With([](sim::State& s) { s.registers[0x18A] = 0x5A; });
+    const struct {
+        uint16_t inputLength;
+        int result;
+        uint8_t value;
+    } cases[] = {{1, 5, 0xEE}, {2, 5, 0xEE}, {3, 0, 0x5A}};
+    for (const auto& c : cases) {
+        device().SetReportLengths(65, c.inputLength);
+        HidHandle hid = OpenHidDevice(0x7A39, 0x4215);
+        ASSERT_TRUE(hid);
+        uint8_t value = 0xEE;
+        MarkJournal();
+        EXPECT_EQ(ReadRegister(hid.get(), 0x18A, &value), c.result) << c.inputLength;
+        EXPECT_EQ(value, c.value) << c.inputLength;
+        EXPECT_EQ(JournalStarting(L"HID in").size(), c.result == 0 ? 1u : 0u) << c.inputLength;
+    }
+}
+
 TEST_F(HidAccess, OpensOnlyThePresentInterfaceOfTheRightDevice) {
     // Another vendor's HID interface is listed first; it is passed over.
     EXPECT_TRUE(OpenHidDevice(0x7A39, 0x4215));

@@ -154,7 +154,8 @@ TEST_F(MicrophoneFeature, VolumeTakesTheMixerOnOlderPlatforms) {
     microphone.SetPlatform(4);
     MarkJournal();
     microphone.ApplyMicVolume(50);
-    EXPECT_EQ(JournalStarting(L"mixer write"), (std::vector<std::wstring>{L"mixer write 0 32767"}));
+    EXPECT_EQ(JournalStarting(L"mixer write"),
+              (std::vector<std::wstring>{L"mixer write 0 line 33 32767"}));
     // Read back through the device's volume steps.
     microphone.ShowMicVolume();
     EXPECT_NEAR(microphone.MicVolume(), 50, 1);
