@@ -78,7 +78,8 @@ TMainForm::TMainForm(TBackgroundForm& background)
     state_.is64 = IsWow64();
     if (GetOsVersion(&state_.osFamily, &state_.osVersionCode, &state_.servicePack) != 0)
         DebugPrint(L"***** Get Windows Version FAIL! *****\n");
-    LoadApplicationConfig(kAppConfigFileName, own, state_.folders, ConfigReader::Setup);
+    foldersKnown_ = LoadApplicationConfig(kAppConfigFileName, own, state_.folders,
+                                          ConfigReader::Setup) == AppConfigLoaded;
     icon_ = static_cast<HICON>(LoadImageW(
         nullptr, (state_.folders.SourceFolderFullPath + state_.folders.InstallIconFileName).c_str(),
         IMAGE_ICON, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
@@ -170,6 +171,14 @@ void TMainForm::FormShow() {
     shown_ = true;
     DebugPrint(L"==> %s\n", L"TMainForm::FormShow");
     background_.PlaceAtTopLeft();
+    // Without program files or the system folders every step would write beside the drive's
+    // root: nothing is installed.
+    if (!foldersKnown_) {
+        MessageBoxW(Handle(), L"Setup cannot find the system's program and system folders.",
+                    kMessageBoxCaption, MB_OK | MB_ICONERROR);
+        PostQuitMessage(0);
+        return;
+    }
     if (!StoreDeviceIdGroups(state_)) {
         PostQuitMessage(0);
         return;

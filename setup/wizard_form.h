@@ -54,6 +54,7 @@ class TMainForm : public Form {
 
     TBackgroundForm& background_;
     SetupState state_;
+    bool foldersKnown_ = true;
     int page_ = 0;
     bool shown_ = false;
     HFONT font_ = nullptr;

@@ -92,8 +92,11 @@ void Uninstall(const std::wstring& installFolder) {
     void* redirection = nullptr;
     bool wow64 = IsWow64();
     if (wow64) DisableFsRedirection(&redirection);
-    DeleteFileW((record.SystemFolderPath + L"Meridel.exe").c_str());
-    DeleteFileW((record.SystemFolderPath + L"drivers\\Polder.sys").c_str());
+    // An unknown system folder would make these names relative to the current folder.
+    if (!record.SystemFolderPath.empty()) {
+        DeleteFileW((record.SystemFolderPath + L"Meridel.exe").c_str());
+        DeleteFileW((record.SystemFolderPath + L"drivers\\Polder.sys").c_str());
+    }
     if (wow64) RevertFsRedirection(redirection);
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Services\\Polder");
 
