@@ -1,11 +1,13 @@
 #include "form.h"
 
 #include "application.h"
-#include "check_box.h"
 #include "exception.h"
 #include "inspection.h"
+#include "native_control.h"
 
 #include <windowsx.h>
+
+#include <vector>
 
 namespace {
 void RegisterFormClass(const std::wstring& className, WNDPROC proc) {
@@ -128,6 +130,40 @@ void Form::SetBackground(Color color) {
     InvalidateRect(handle_, nullptr, FALSE);
 }
 
+// The application's other windows take no input until this one is hidden again; a quit
+// request ends the wait and goes on to the application's loop.
+void Form::ShowModal() {
+    std::vector<HWND> disabled;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            auto* windows = reinterpret_cast<std::vector<HWND>*>(list);
+            if (IsWindowVisible(window) && IsWindowEnabled(window)) windows->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    for (HWND window : disabled)
+        if (window != handle_) EnableWindow(window, FALSE);
+    Show();
+    SetForegroundWindow(handle_);
+    MSG msg;
+    while (Visible()) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
+            break;
+        }
+        if (ApplicationExists() && Application().OnMessage && Application().OnMessage(msg))
+            continue;
+        if (IsDialogMessageW(handle_, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    for (HWND window : disabled)
+        if (window != handle_ && IsWindow(window)) EnableWindow(window, TRUE);
+    if (Visible()) Hide();
+}
+
 bool Form::SetRegion(HRGN region) {
     return SetWindowRgn(handle_, region, TRUE) != 0;
 }
@@ -243,6 +279,15 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 1;
     }
     switch (msg) {
+    case WM_HSCROLL:
+        // A track bar's moves come back to the control that sent them.
+        if (lParam) {
+            auto* control = reinterpret_cast<NativeControl*>(
+                GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
+            if (control) control->Notify(LOWORD(wParam));
+            return 0;
+        }
+        break;
     case WM_PAINT:
         Paint();
         return 0;
@@ -260,9 +305,9 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         // Notifications of native child controls go back to the control that sent them.
         if (lParam) {
-            auto* check = reinterpret_cast<CheckBox*>(
+            auto* control = reinterpret_cast<NativeControl*>(
                 GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
-            if (check) check->Notify(HIWORD(wParam));
+            if (control) control->Notify(HIWORD(wParam));
             return 0;
         }
         break;

@@ -172,7 +172,7 @@ void TAudioMainForm::FinishCreation() {
         RefreshMicSettings();
         m_Features.effects.GetEEPROMData();
     }
-    if (m_Device.m_bDevicePresent) m_Features.lighting.InitLed();
+    if (m_Device.m_bDevicePresent) m_Features.lighting.InitLedColors();
     m_iActivationCount = 0;
 }
 
