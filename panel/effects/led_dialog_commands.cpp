@@ -10,7 +10,7 @@ const int kPaletteSteps = 7;
 const int kFirstTimedEffect = 3;
 } // namespace
 
-LedDialogCommands::LedDialogCommands() {
+LedDialogCommands::LedDialogCommands(bool master) : master_(master) {
     worker_.Start([this](LedWorker&) { SendChosenEffect(); });
     SendLedStep(Target(), kPaletteSteps);
 }

@@ -15,8 +15,9 @@ class LedDialogCommands {
     // colour, 3 blinking, 4 breathe, 5 rainbow, 6 multi-breathe, 7 single random.
     static const int kEffectCount = 7;
 
-    // The dialog opens: the command thread starts and the palette's step count is sent.
-    LedDialogCommands();
+    // The dialog opens: the command thread starts and the palette's step count is sent, in the
+    // master or the slave form.
+    explicit LedDialogCommands(bool master);
     // The dialog closes: the thread ends.
     ~LedDialogCommands() { worker_.Stop(); }
     LedDialogCommands(const LedDialogCommands&) = delete;

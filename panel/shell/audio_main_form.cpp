@@ -196,6 +196,7 @@ void TAudioMainForm::FormDestroy() {
         m_Features.surround.ResetSpeakers();
         m_Features.microphone.MonitoringOff();
     });
+    m_Features.lighting.StopLedWorker();
     m_hDevice.reset();
     Timer1.SetEnabled(false);
 }
@@ -257,6 +258,7 @@ std::wstring TAudioMainForm::InspectExtra() const {
         microphone.ENCEnable() ? 1 : 0, microphone.ENCLevel(), surround.Enable7ch1() ? 1 : 0,
         static_cast<int>(surround.Motion()), m_Features.lighting.LedOn() ? 1 : 0,
         m_View.SkinName(), m_View.LanguageName(), m_View.ResolutionFolder());
+    out += m_View.DescribeLighting();
     if (CTrayIcon)
         out += FormatText(L"tray visible=%d shown=%d hint=%s\n", CTrayIcon->Visible() ? 1 : 0,
                           CTrayIcon->Shown() ? 1 : 0, CTrayIcon->Hint());

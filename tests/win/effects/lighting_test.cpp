@@ -331,7 +331,7 @@ TEST_F(LightingTest, ProfileKeysRoundTripAndKeepWhatTheyCannotUse) {
 // exactly one further command, with the last speed; other effects' track bars only keep their
 // speed; off and single colour go with speed 0; the slave form when the dialog says so.
 TEST_F(LightingTest, DialogTrackBarBurstMergesIntoOneFurtherCommand) {
-    auto commands = std::make_unique<LedDialogCommands>();
+    auto commands = std::make_unique<LedDialogCommands>(true);
     EXPECT_EQ(LightingOps(), Ops{Step()});
     commands->SelectEffect(5);
     MarkJournal();
