@@ -20,14 +20,11 @@ std::wstring ProgramVersion() {
     return version;
 }
 
-struct GroupLoad {
-    CDeviceIdMgr TSimpleForm::*manager;
-    const wchar_t* key;
-    const wchar_t* failure;
-};
 } // namespace
 
-TSimpleForm::TSimpleForm() : Form({L"TSimpleForm", kBaseTitle, 300, 160, false}) {
+TSimpleForm::TSimpleForm(std::wstring usbGroupKey, std::wstring hidGroupKey)
+    : Form({L"TSimpleForm", kBaseTitle, 300, 160, false}),
+      m_strUsbGroupKey(std::move(usbGroupKey)), m_strHidGroupKey(std::move(hidGroupKey)) {
     SetCaption(std::wstring(kBaseTitle) + FormatText(L" (V%s)", ProgramVersion()));
     // A group without choices: the mode is never chosen here.
     EffectModeRadioGroup = std::make_unique<GroupBox>(*this, L"EffectModeRadioGroup", L"Mode");
@@ -42,13 +39,16 @@ TSimpleForm::~TSimpleForm() = default;
 
 void TSimpleForm::FormShow() {
     WriteDebugText(L"TSimpleForm::FormShow");
+    struct GroupLoad {
+        CDeviceIdMgr& manager;
+        const std::wstring& key;
+        const wchar_t* failure;
+    };
     const GroupLoad loads[] = {
-        {&TSimpleForm::m_UsbDeviceIdMgr, kUsbDeviceIdGroupKey,
-         L"***** Get USB device ID from registry FAIL! *****"},
-        {&TSimpleForm::m_HidDeviceIdMgr, kHidDeviceIdGroupKey,
-         L"***** Get HID device ID from registry FAIL! *****"}};
+        {m_UsbDeviceIdMgr, m_strUsbGroupKey, L"***** Get USB device ID from registry FAIL! *****"},
+        {m_HidDeviceIdMgr, m_strHidGroupKey, L"***** Get HID device ID from registry FAIL! *****"}};
     for (const GroupLoad& load : loads)
-        if ((this->*load.manager).LoadFromRegistry(load.key) != 0)
+        if (load.manager.LoadFromRegistry(load.key) != 0)
             MessageBoxW(Handle(), load.failure, L"Uninstall", MB_OK);
 }
 

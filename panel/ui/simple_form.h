@@ -6,13 +6,16 @@
 #include "form.h"
 
 #include <memory>
+#include <string>
 
 class GroupBox;
 class Image;
 
 class TSimpleForm : public Form {
   public:
-    TSimpleForm();
+    // The registry keys of the two groups can be others for tests.
+    explicit TSimpleForm(std::wstring usbGroupKey = kUsbDeviceIdGroupKey,
+                         std::wstring hidGroupKey = kHidDeviceIdGroupKey);
     ~TSimpleForm() override;
 
     const CDeviceIdMgr& UsbDeviceIds() const { return m_UsbDeviceIdMgr; }
@@ -24,6 +27,8 @@ class TSimpleForm : public Form {
     bool WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
+    std::wstring m_strUsbGroupKey;
+    std::wstring m_strHidGroupKey;
     std::unique_ptr<GroupBox> EffectModeRadioGroup;
     Image* EffectImage = nullptr;
     CDeviceIdMgr m_UsbDeviceIdMgr;
