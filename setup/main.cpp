@@ -1,15 +1,30 @@
-// Setup's entry. The wizard itself comes later; for now setup checks that it carries the
-// control panel and says so.
-#include "payload_resource.h"
-#include "text_format.h"
+// Setup's entry: the background window first (the application's main window), then the
+// wizard on top of it, and the message loop with the wizard's dialog keys.
+#include "application.h"
+#include "background_form.h"
+#include "device_operations.h"
+#include "wizard_form.h"
 
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    size_t size = 0;
-    const void* panel = LoadPayloadResource(107, L"APP", &size);
-    std::wstring text = panel ? FormatText(L"This setup carries the control panel (%u bytes).", size)
-                              : std::wstring(L"This setup does not carry the control panel.");
-    MessageBoxW(nullptr, text.c_str(), L"Setup", MB_OK | (panel ? MB_ICONINFORMATION : MB_ICONERROR));
-    return panel ? 0 : 1;
+    UseSimulatedDevicesWhenSelected();
+    TApplication application;
+    TMainForm* wizard = nullptr;
+    try {
+        application.Initialize();
+        TBackgroundForm* background = application.CreateForm<TBackgroundForm>();
+        wizard = application.CreateForm<TMainForm>(*background);
+        background->SetWizard(wizard);
+        application.OnMessage = [wizard](MSG& msg) {
+            return IsWindowVisible(wizard->Handle()) &&
+                   IsDialogMessageW(wizard->Handle(), &msg) != FALSE;
+        };
+        application.Run();
+    } catch (...) {
+        application.ShowCurrentException();
+    }
+    // A worker still installing is not waited for: the program ends where it is.
+    if (wizard && wizard->InstallRunning()) ExitProcess(0);
+    return 0;
 }

@@ -126,9 +126,11 @@ void TAudioMainForm::LoadIcons() {
 void TAudioMainForm::ReadFeatureKeys() {
     m_iOldVersion = ReadConfigInt(ConfigFilePath(), L"Version", L"OldVersion");
     m_iDefaultIni = ReadConfigInt(ConfigFilePath(), L"Version", L"DefaultIni");
-    m_Features.effects.SetDefaultProfile(
-        m_iDefaultIni != 0,
-        PerUserProfilePath(m_AppFolderPath.InstallFolderName, L"DefaultProfile.ini"));
+    const std::wstring defaultProfile =
+        PerUserProfilePath(m_AppFolderPath.InstallFolderName, L"DefaultProfile.ini");
+    m_Features.effects.SetDefaultProfile(m_iDefaultIni != 0, defaultProfile);
+    m_Features.surround.Configure(m_iOldVersion != 0, m_iDefaultIni != 0, defaultProfile,
+                                  m_strAppFolder + L"bee.wav");
     std::wstring monitor = ReadConfigText(ConfigFilePath(), L"Mic", L"Monitor");
     m_Features.microphone.SetMonitorMode(monitor.empty() ? 1 : LeadingDigitsToInt(monitor));
     ViewSettings settings;
@@ -191,9 +193,10 @@ void TAudioMainForm::FormDestroy() {
     if (!m_bBound) return;
     m_Notifications.Unregister();
     m_Features.profiles.SaveLastProfile();
+    m_Features.surround.CloseBeePlayer();
     m_Features.effects.ResetDeviceEffects([this] {
         m_Features.surround.ClearState();
-        m_Features.surround.ResetSpeakers();
+        m_Features.surround.ResetVirtual7ch1();
         m_Features.microphone.MonitoringOff();
     });
     m_Features.lighting.StopLedWorker();
@@ -246,7 +249,7 @@ std::wstring TAudioMainForm::InspectExtra() const {
         L"activations=%d endpointReady=%d page=%d platform=%d plugins=%d deviceIn=%d "
         L"deviceOut=%d eq=%d 3d=%d fbm=%d preset=%d effect=%d alphaLink=%d betaLink=%d "
         L"micValue=%d boost=%d mute=%d monitor=%d enc=%d encLevel=%d surround=%d motion=%d "
-        L"led=%d skin=%s language=%s resolution=%s\n",
+        L"bee=%d beeSound=%d led=%d skin=%s language=%s resolution=%s\n",
         m_View.DeviceStateKey(), m_Device.m_bDevicePresent ? 1 : 0, effects.Sync() ? 1 : 0,
         m_Device.m_wVid, m_Device.m_wPid, m_hDevice ? 1 : 0, Timer1.Enabled() ? 1 : 0,
         m_iActivationCount, m_bEndpointReady ? 1 : 0, m_View.CurrentPage(), m_iPlatform,
@@ -256,7 +259,8 @@ std::wstring TAudioMainForm::InspectExtra() const {
         effects.LinkMode(Link3D::Beta), microphone.MicVolume(), microphone.MicBoost() ? 1 : 0,
         microphone.MicMute() ? 1 : 0, microphone.MicMonitor() ? 1 : 0,
         microphone.ENCEnable() ? 1 : 0, microphone.ENCLevel(), surround.Enable7ch1() ? 1 : 0,
-        static_cast<int>(surround.Motion()), m_Features.lighting.LedOn() ? 1 : 0,
+        static_cast<int>(surround.Motion()), surround.BeeRunning() ? 1 : 0,
+        surround.BeePlaying() ? 1 : 0, m_Features.lighting.LedOn() ? 1 : 0,
         m_View.SkinName(), m_View.LanguageName(), m_View.ResolutionFolder());
     out += m_View.DescribeLighting();
     if (CTrayIcon)

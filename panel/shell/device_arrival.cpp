@@ -31,7 +31,7 @@ void TAudioMainForm::SearchDevice() {
 void TAudioMainForm::PrepareDevice() {
     DriverStatusRequest();
     dlltr::SetVirtual7ch1_OnOff(0);
-    m_Features.surround.SwitchOff(false);
+    m_Features.surround.SendOff(false);
     DriverParameterRequest(0, 0);
     m_Features.microphone.StopLevelMeter();
     PrepareEndpoint();
@@ -128,7 +128,7 @@ void TAudioMainForm::ActivationSteps() {
         Sleep(100);
         dlltr::SetVirtual7ch1_OnOff(0);
     }
-    m_Features.surround.SwitchOff(true);
+    m_Features.surround.SendOff(true);
     DriverParameterRequest(0, 0);
     if (++m_iActivationCount == 1) m_Features.lighting.InitLedColors();
 }

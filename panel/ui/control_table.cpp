@@ -95,7 +95,7 @@ void SetMonitor(MainFormView& v, int) {
     v.Features().microphone.ApplyMicMonitor(!v.Features().microphone.MicMonitor());
 }
 void SetSurround(MainFormView& v, int) {
-    v.Features().surround.SetEnable(!v.Features().surround.Enable7ch1());
+    v.Features().surround.ToggleEnable();
 }
 void ToggleMotion(MainFormView& v, int motion) {
     v.Features().surround.ToggleMotion(static_cast<SpeakerMotion>(motion));
@@ -131,7 +131,10 @@ void Reset3D(MainFormView& v, int) {
     v.Features().effects.Reset3DSetting();
 }
 void ResetSpeakers(MainFormView& v, int) {
-    v.Features().surround.ResetSpeakers();
+    v.Features().surround.ResetVirtual7ch1();
+}
+bool BeeOn(const MainFormView& v, int) {
+    return v.Features().surround.BeeRunning();
 }
 
 // One constructor per kind of row keeps the table readable.
@@ -411,6 +414,8 @@ const std::vector<ControlSpec>& MainFormControls() {
         Slider(R::Speaker, L"VirtualRSImage", tag::Speaker + 5, L"Virtual7ch1", kPageVirtual, 5),
         Slider(R::Speaker, L"VirtualRImage", tag::Speaker + 1, L"Virtual7ch1", kPageVirtual, 1),
         Slider(R::Speaker, L"VirtualSUBImage", tag::Speaker + 3, L"Virtual7ch1", kPageVirtual, 3),
+        // The bee of the demonstration, flying while it runs (the panel's own skin key).
+        Indicator(L"BeeImage", 0, L"Virtual7ch1", kPageVirtual, L"", L"BeeImage", nullptr, BeeOn),
 
         // Lighting page.
         LedCheckPicture(L"ColorLEDOffCheckImage", tag::LedOffCheck, L"ColorLEDOffCheckUpImage",

@@ -63,8 +63,13 @@ void MainFormView::CreateDesign() {
         Bind(entry);
     DeviceActiveLabel = LabelNamed(L"DeviceActiveLabel");
     features_.effects.OnShow = [this] { RefreshStates(); };
+    features_.surround.OnShow = [this] { PlaceSpeakers(); };
     features_.lighting.OnProcessMessages = [] { Application().ProcessMessages(); };
     BeeCheckBox = std::make_unique<CheckBox>(form_, L"BeeCheckBox", L"Bee");
+    BeeCheckBox->OnClick = [this](CheckBox& box) {
+        features_.surround.SetBee(box.Checked());
+        RefreshStates();
+    };
     ListenToDeviceCheckBox = std::make_unique<CheckBox>(form_, L"ListenToDeviceCheckBox", L"Listen");
     ListenToDeviceCheckBox->SetEnabled(false);
 }

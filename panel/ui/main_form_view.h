@@ -140,6 +140,7 @@ class MainFormView {
     bool VisibleOnPage(const Entry& entry, int itemPage, int page) const;
     void PlaceSliderThumbs();
     void MoveSpeakersToNewCircle();
+    void PlaceSpeakers();
     void TellSliderGeometry();
     int D3TrackTop() const;
     int D3Travel() const;

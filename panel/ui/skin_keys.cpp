@@ -180,6 +180,8 @@ const SkinKey kSkinKeyTable[] = {
     {L"Virtual7ch1", L"VirtualButtonLineImage2", SkinKeyKind::Image, 4},
     {L"Virtual7ch1", L"VirtualButtonLineImage3", SkinKeyKind::Image, 4},
     {L"Virtual7ch1", L"VirtualCenter", SkinKeyKind::Centre, 4},
+    // The panel's own: the bee of the demonstration.
+    {L"Virtual7ch1", L"BeeImage", SkinKeyKind::Image, 4},
     // [About]
     {L"About", L"LogoImage", SkinKeyKind::Image, 0},
     // [Main]

@@ -22,8 +22,8 @@ struct SkinKey {
     int defaultPage; // the section's page; 0 for Main, About and the six bar-down keys
 };
 
-// The 232 keys in the order they are read, and the panel's own three (the 3D page's tab
-// pictures and its thumbs' track).
+// The 232 keys in the order they are read, and the panel's own four (the 3D page's tab
+// pictures and its thumbs' track, the bee of the virtual 7.1 demonstration).
 const std::vector<SkinKey>& SkinKeys();
 // The index of a key in SkinKeys(), or -1. Sections matter: "LogoImage" is in Main and About.
 int SkinKeyIndex(const std::wstring& section, const std::wstring& name);

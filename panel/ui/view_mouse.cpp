@@ -313,8 +313,7 @@ void MainFormView::SliderMoved(const Entry& entry) {
         features_.microphone.ENCSliderMoved(top - g.EncSliderTop, g.EncSliderRange);
         break;
     case ControlRole::Speaker:
-        features_.surround.StopMotionTimer();
-        features_.surround.SpeakerMoved(entry.spec->arg);
+        features_.surround.MoveSpeaker(entry.spec->arg, {entry.control->Left(), top});
         break;
     default:
         break;

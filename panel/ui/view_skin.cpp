@@ -14,6 +14,23 @@
 
 namespace {
 
+// The classic 3D track: fixed rows of the window, whatever the skin.
+const int kClassic3DTop = 105;
+const int kClassic3DTravel = 120;
+
+const wchar_t* const kEQThumbs[] = {L"EQ60HzSliderImage", L"EQ300HzSliderImage",
+                                    L"EQ1200HzSliderImage", L"EQ3600HzSliderImage",
+                                    L"EQ12000HzSliderImage"};
+const wchar_t* const kEQBarDowns[] = {L"EQ60HzBarDownImage", L"EQ300HzBarDownImage",
+                                      L"EQ1200HzBarDownImage", L"EQ3600HzBarDownImage",
+                                      L"EQ12000HzBarDownImage"};
+const wchar_t* const kSpeakerImages[kSpeakerCount] = {
+    L"VirtualLImage",  L"VirtualRImage",  L"VirtualCImage",  L"VirtualSUBImage",
+    L"VirtualLSImage", L"VirtualRSImage", L"VirtualLBImage", L"VirtualRBImage"};
+const wchar_t* const k3DThumbs[] = {L"D3LBetaSliderImage", L"D3LAlphaSliderImage",
+                                    L"D3RBetaSliderImage", L"D3RAlphaSliderImage"};
+
+
 ShapeType ShapeOf(int code) {
     switch (code) {
     case SwatchEllipse:
@@ -123,6 +140,13 @@ void MainFormView::LoadAndApplySkin() {
     TellSliderGeometry();
     ApplySkin();
     ApplyLanguage();
+    // The speakers start where the skin placed them.
+    const SkinGeometry& g = m_Skin.geometry;
+    features_.surround.SetCircle(g.VirtualCenterX, g.VirtualCenterY, g.VirtualRadius);
+    SpeakerPosition placed[kSpeakerCount];
+    for (int i = 0; i < kSpeakerCount; ++i)
+        if (Image* speaker = ImageNamed(kSpeakerImages[i])) placed[i] = {speaker->Left(), speaker->Top()};
+    features_.surround.SetSpeakerPositions(placed);
     // Without a per-user choice the menu marks the skin whose pictures are shown.
     bool marked = false;
     for (auto& item : SkinMenu->Items())
@@ -189,20 +213,6 @@ bool MainFormView::ApplyRegionFile() {
     return true;
 }
 
-namespace {
-// The classic 3D track: fixed rows of the window, whatever the skin.
-const int kClassic3DTop = 105;
-const int kClassic3DTravel = 120;
-
-const wchar_t* const kEQThumbs[] = {L"EQ60HzSliderImage", L"EQ300HzSliderImage",
-                                    L"EQ1200HzSliderImage", L"EQ3600HzSliderImage",
-                                    L"EQ12000HzSliderImage"};
-const wchar_t* const kEQBarDowns[] = {L"EQ60HzBarDownImage", L"EQ300HzBarDownImage",
-                                      L"EQ1200HzBarDownImage", L"EQ3600HzBarDownImage",
-                                      L"EQ12000HzBarDownImage"};
-const wchar_t* const k3DThumbs[] = {L"D3LBetaSliderImage", L"D3LAlphaSliderImage",
-                                    L"D3RBetaSliderImage", L"D3RAlphaSliderImage"};
-} // namespace
 
 int MainFormView::D3TrackTop() const {
     return m_Skin.geometry.HasD3Slider ? m_Skin.geometry.D3SliderTop : kClassic3DTop;
@@ -242,4 +252,22 @@ void MainFormView::PlaceSliderThumbs() {
     }
 }
 
-void MainFormView::MoveSpeakersToNewCircle() {}
+// The speakers keep their angles on a new skin's circle, their distances scaled to it.
+void MainFormView::MoveSpeakersToNewCircle() {
+    const SkinGeometry& g = m_Skin.geometry;
+    features_.surround.MoveToNewCircle(g.VirtualCenterX, g.VirtualCenterY, g.VirtualRadius,
+                                       g.PreviousVirtualRadius);
+}
+
+// The speakers (and the bee) where the virtual 7.1 feature has them.
+void MainFormView::PlaceSpeakers() {
+    for (int i = 0; i < kSpeakerCount; ++i)
+        if (Image* speaker = ImageNamed(kSpeakerImages[i])) {
+            SpeakerPosition p = features_.surround.Position(i);
+            speaker->SetBounds({p.left, p.top, speaker->Width(), speaker->Height()});
+        }
+    if (Image* bee = ImageNamed(L"BeeImage")) {
+        SpeakerPosition p = features_.surround.BeePosition();
+        bee->SetBounds({p.left, p.top, bee->Width(), bee->Height()});
+    }
+}

@@ -6,7 +6,7 @@
 namespace sim {
 
 const uint32_t kStateMagic = 0x34325856; // "VX24"
-const uint32_t kStateVersion = 4;
+const uint32_t kStateVersion = 5;
 const uint32_t kMaxDevices = 16;
 const uint32_t kMaxHidInterfaces = 8;
 const uint32_t kJournalLines = 4096;
@@ -21,7 +21,7 @@ struct DeviceRecord {
     uint8_t used;
     uint8_t present;
     uint8_t needsReboot;
-    uint8_t reserved;
+    uint8_t driverPinned; // the filter driver stays loaded across restarts (cannot be unloaded)
     uint32_t restartCount;
     wchar_t hardwareId[128];   // first string of the hardware-ID property
     wchar_t lowerFilters[128]; // multi-string, double-null terminated; empty = no property

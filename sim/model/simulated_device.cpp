@@ -35,6 +35,18 @@ bool SameText(const std::wstring& a, const std::wstring& b) {
                                 static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
+const wchar_t kFilterDriverName[] = L"Polder";
+
+std::wstring Hex4(uint16_t v);
+
+// The hardware ID names the simulated device's own vendor and product.
+bool IsOwnFunction(const std::wstring& hardwareId, uint16_t vid, uint16_t pid) {
+    std::wstring upper = hardwareId;
+    for (wchar_t& c : upper)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    return upper.find(L"VID_" + Hex4(vid) + L"&PID_" + Hex4(pid)) != std::wstring::npos;
+}
+
 std::wstring Hex4(uint16_t v) {
     wchar_t text[8];
     swprintf(text, 8, L"%04X", v);
@@ -61,6 +73,12 @@ std::wstring SimulatedDevice::HidPathFor(uint16_t vid, uint16_t pid) {
 
 std::wstring SimulatedDevice::DriverPathFor(uint16_t vid, uint16_t pid) {
     return L"\\\\.\\Class#UsbAudioExtension&" + Hex4(vid) + L"&" + Hex4(pid);
+}
+
+// The name the driver also gives its control device for the whole vendor family; setup
+// opens this one.
+std::wstring SimulatedDevice::FamilyDriverPathFor(uint16_t vid) {
+    return L"\\\\.\\Class#UsbAudioExtension&" + Hex4(vid) + L"&00";
 }
 
 SimulatedDevice& SimulatedDevice::Instance() {
@@ -119,6 +137,9 @@ void SimulatedDevice::ResetLocked(State& s) {
         s.devices[i].present = 1;
         CopyText(s.devices[i].hardwareId, 128, ids[i]);
     }
+    // The extension driver is at work because it is the audio function's lower filter.
+    CopyText(s.devices[0].lowerFilters, 127, kFilterDriverName);
+    s.devices[0].hasLowerFilters = 1;
     s.otherHid[0].used = 1;
     s.otherHid[0].vid = 0x046D;
     s.otherHid[0].pid = 0xC52B;
@@ -271,6 +292,13 @@ bool SimulatedDevice::RestartDevice(uint32_t index, bool* needsReboot) {
             ++d.restartCount;
             if (needsReboot) *needsReboot = d.needsReboot != 0;
             JournalLocked(s, std::wstring(L"device restarted ") + d.hardwareId);
+            // A restart of the device's own audio function loads its driver stack again: the
+            // extension driver works when it is the first lower filter (or cannot be unloaded).
+            if (d.present && IsOwnFunction(d.hardwareId, s.vid, s.pid)) {
+                bool filtered = d.hasLowerFilters && SameText(d.lowerFilters, kFilterDriverName);
+                s.driverPresent = (filtered || d.driverPinned) ? 1 : 0;
+                JournalLocked(s, s.driverPresent ? L"driver loaded" : L"driver not loaded");
+            }
             return true;
         }
         return false;
@@ -296,6 +324,14 @@ int SimulatedDevice::AddDevice(const std::wstring& hardwareId,
     if (index >= 0 && !filters.empty())
         SetLowerFilters(static_cast<uint32_t>(index), filters, true);
     return index;
+}
+
+void SimulatedDevice::PinDriver(uint32_t index, bool pinned) {
+    With([&](State& s) {
+        uint32_t seen = 0;
+        for (DeviceRecord& d : s.devices)
+            if (d.used && seen++ == index) d.driverPinned = pinned ? 1 : 0;
+    });
 }
 
 void SimulatedDevice::ClearDevices() {
@@ -398,7 +434,9 @@ bool SimulatedDevice::HidInputReport(const std::wstring& path, uint8_t* report, 
 
 bool SimulatedDevice::DriverOpen(const std::wstring& path) {
     return With([&](State& s) {
-        bool ok = s.plugged && s.driverPresent && SameText(path, DriverPathFor(s.vid, s.pid));
+        bool ok = s.plugged && s.driverPresent &&
+                  (SameText(path, DriverPathFor(s.vid, s.pid)) ||
+                   SameText(path, FamilyDriverPathFor(s.vid)));
         JournalLocked(s, L"driver open " + path + (ok ? L"" : L" failed"));
         return ok;
     });

@@ -60,6 +60,8 @@ class SimulatedDevice {
     std::vector<DeviceListEntry> DeviceList();
     bool SetLowerFilters(uint32_t index, const std::vector<std::wstring>& filters, bool present);
     bool RestartDevice(uint32_t index, bool* needsReboot);
+    // The extension driver of that device stays loaded across restarts.
+    void PinDriver(uint32_t index, bool pinned);
     int AddDevice(const std::wstring& hardwareId, const std::vector<std::wstring>& filters,
                   bool present);
     void ClearDevices();
@@ -97,6 +99,7 @@ class SimulatedDevice {
     std::wstring DumpEeprom();
 
     static std::wstring HidPathFor(uint16_t vid, uint16_t pid);
+    static std::wstring FamilyDriverPathFor(uint16_t vid);
     static std::wstring DriverPathFor(uint16_t vid, uint16_t pid);
     static std::wstring Hex(const uint8_t* bytes, size_t length);
 

@@ -384,11 +384,16 @@ TEST_F(PanelSkin, SpeakersFollowTheMouseOnlyInsideTheCircle) {
     std::wstring centre = ProfileValue(SkinFile(), L"Virtual7ch1", L"VirtualCenter");
     int cx = Field(centre, 0), cy = Field(centre, 1), r = Field(centre, 2);
     ControlBox before = panel_->Bounds(L"VirtualLImage");
-    // Towards the centre: the icon follows.
+    // Towards the centre: the icon follows, and the library gets the new arrangement.
+    const uint32_t from = sim::SimulatedDevice::Instance().JournalSequence();
     panel_->Drag(L"VirtualLImage", (cx - before.left) / 2, (cy - before.top) / 2);
     ControlBox moved = panel_->Bounds(L"VirtualLImage");
     EXPECT_NE(moved.left, before.left);
     EXPECT_NE(moved.top, before.top);
+    bool sent = false;
+    for (const std::wstring& line : sim::SimulatedDevice::Instance().JournalLines(from))
+        sent = sent || line.rfind(L"library DLLTR_SetVirtual7ch1(", 0) == 0;
+    EXPECT_TRUE(sent);
     // Far out of the circle: it stops where the circle ends.
     panel_->Drag(L"VirtualLImage", -3 * r, 0);
     ControlBox after = panel_->Bounds(L"VirtualLImage");
@@ -477,4 +482,40 @@ TEST_F(PanelSkin, SkinAndLanguageSwitchAtRunTime) {
     EXPECT_EQ(panel_->ControlInfo(L"Menu1Label")[L"text"], FirstField(german));
     EXPECT_EQ(panel_->MenuInfo(L"LanguageMenu/German/")[L"checked"], L"1");
     EXPECT_EQ(ProfileValue(PerUserFile(), L"Language", L"DefaultLanguage"), L"German");
+}
+
+// The bee flies around the listener while its box is checked, the motions wait, and the
+// speakers come back to their places when it is cleared.
+TEST_F(PanelSkin, BeeDemonstrationFliesAndPutsTheSpeakersBack) {
+    Start();
+    ShowPage(L"PageVirtual7p1Image", 4);
+    HWND box = FindWindowExW(panel_->Main(), nullptr, L"Button", L"Bee");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(box) != FALSE; }, 5000));
+    const ControlBox centre = panel_->Bounds(L"VirtualCImage");
+    auto clickBox = [&] {
+        RECT r{};
+        GetWindowRect(box, &r);
+        MouseClickAt(r.left + 8, (r.top + r.bottom) / 2);
+        panel_->Settle();
+    };
+    clickBox();
+    ASSERT_TRUE(panel_->WaitForState(L"bee", L"1"));
+    EXPECT_TRUE(panel_->Visible(L"BeeImage"));
+    const ControlBox start = panel_->Bounds(L"BeeImage");
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            ControlBox now = panel_->Bounds(L"BeeImage");
+            return now.left != start.left || now.top != start.top;
+        },
+        5000));
+    panel_->Click(L"VirtualClockwiseImage");
+    EXPECT_EQ(State()[L"motion"], L"0");
+
+    clickBox();
+    ASSERT_TRUE(panel_->WaitForState(L"bee", L"0"));
+    EXPECT_FALSE(panel_->Visible(L"BeeImage"));
+    const ControlBox back = panel_->Bounds(L"VirtualCImage");
+    EXPECT_LE(std::abs(back.left - centre.left), 1);
+    EXPECT_LE(std::abs(back.top - centre.top), 1);
 }

@@ -53,6 +53,15 @@ void MouseDrag(int fromX, int fromY, int toX, int toY) {
     Sleep(150);
 }
 
+void KeyPress(WORD virtualKey) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = virtualKey;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    Sleep(150);
+}
+
 POINT ClientToScreenPoint(HWND window, int x, int y) {
     POINT p{x, y};
     ClientToScreen(window, &p);

@@ -13,6 +13,9 @@ void MouseClickAt(int x, int y);
 // Press at one point, move in steps to another, release there.
 void MouseDrag(int fromX, int fromY, int toX, int toY);
 
+// A key pressed and released through the platform's input queue (to the focused window).
+void KeyPress(WORD virtualKey);
+
 // The client point of a window in screen coordinates.
 POINT ClientToScreenPoint(HWND window, int x, int y);
 

@@ -1,5 +1,6 @@
 #include "text_keys.h"
 
+#include "setup_text_keys.h"
 #include "ui/language_keys.h"
 
 namespace {
@@ -15,14 +16,6 @@ bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// The setup program reads its texts from the same files.
-const char* const kSetupKeys[] = {
-    "LabelBackBtn",  "LabelNextBtn",          "LabelFinishBtn",        "LabelCancelBtn",
-    "LabelSelectLang", "LabelVersion",        "LabelAudioExt",         "LabelInstall",
-    "LabelReboot",   "LabelRebootRadioBtn",   "LabelNoRebootRadioBtn", "LabelTitle",
-    "LabelWarning1", "LabelWarning2",         "LabelWarning3",         "LabelWarning4",
-    "AntivirusTip",  "KB3033929Tip",
-};
 
 } // namespace
 
@@ -36,8 +29,9 @@ const std::vector<TextKey>& TextKeys() {
             const bool label = !control.empty() && !EndsWith(control, "Menu");
             out.push_back({Narrow(key.section), Narrow(key.name), label ? key.defaultPage : -1});
         }
-        for (const char* name : kSetupKeys)
-            out.push_back({"Setup", name, -1});
+        // The setup program reads its texts from the same files.
+        for (const wchar_t* name : kSetupTextKeyNames)
+            out.push_back({"Setup", Narrow(name), -1});
         return out;
     }();
     return keys;
