@@ -234,9 +234,8 @@ void Lighting::SaveLedProfileKeys(const std::wstring& path) {
     WritePrivateProfileStringW(kSection, kSwitchKey, FormatText(L"%d", m_bLedOn ? 1 : 0).c_str(),
                                path.c_str());
     for (const LedProfileKey& key : LedProfileKeys())
-        WritePrivateProfileStringW(kSection, key.name,
-                                   FormatText(L"%d", key.field(state_).load()).c_str(),
-                                   path.c_str());
+        WritePrivateProfileStringW(
+            kSection, key.name, FormatText(L"%d", key.field(state_).load()).c_str(), path.c_str());
 }
 
 void Lighting::ApplyLedProfileKeys(const std::wstring& path) {

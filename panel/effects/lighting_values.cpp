@@ -38,33 +38,37 @@ int PaletteIndexOfSwatch(int tag) {
     return index >= 1 && index <= kPaletteSize ? index : 0;
 }
 
+// One key a line, as a profile lists them.
+// clang-format off
 const std::vector<LedProfileKey>& LedProfileKeys() {
     using S = LightingState;
+    using F = std::atomic<int32_t>&;
     const int32_t kColour = 0xFFFFFF;
     static const std::vector<LedProfileKey> keys = {
-        {L"LEDPageMode", [](S& s) -> std::atomic<int32_t>& { return s.LEDPageMode; }, INT_MIN, INT_MAX},
-        {L"LEDOff", [](S& s) -> std::atomic<int32_t>& { return s.LEDOff; }, 0, 1},
-        {L"LEDSingleColor", [](S& s) -> std::atomic<int32_t>& { return s.LEDSingleColor; }, 0, 1},
-        {L"LEDEffectMode", [](S& s) -> std::atomic<int32_t>& { return s.LEDEffectMode; }, 0, kLedEffectCount},
-        {L"LEDBreatheSpeed", [](S& s) -> std::atomic<int32_t>& { return s.Speed[0]; }, 1, kMaxSpeed},
-        {L"LEDRainbowSpeed", [](S& s) -> std::atomic<int32_t>& { return s.Speed[1]; }, 1, kMaxSpeed},
-        {L"LEDMultiBreatheSpeed", [](S& s) -> std::atomic<int32_t>& { return s.Speed[2]; }, 1, kMaxSpeed},
-        {L"LEDBreatheSliderPos", [](S& s) -> std::atomic<int32_t>& { return s.SliderPos[0]; }, INT_MIN, INT_MAX},
-        {L"LEDRainbowSliderPos", [](S& s) -> std::atomic<int32_t>& { return s.SliderPos[1]; }, INT_MIN, INT_MAX},
-        {L"LEDMultiBreatheSliderPos", [](S& s) -> std::atomic<int32_t>& { return s.SliderPos[2]; }, INT_MIN, INT_MAX},
-        {L"LEDSingleColorRGB", [](S& s) -> std::atomic<int32_t>& { return s.LEDSingleColorRGB; }, 0, kColour},
-        {L"LEDBreatheColorRGB", [](S& s) -> std::atomic<int32_t>& { return s.LEDBreatheColorRGB; }, 0, kColour},
-        {L"LEDColor1RGB", [](S& s) -> std::atomic<int32_t>& { return s.LEDColorRGB[0]; }, 0, kColour},
-        {L"LEDColor2RGB", [](S& s) -> std::atomic<int32_t>& { return s.LEDColorRGB[1]; }, 0, kColour},
-        {L"LEDColor3RGB", [](S& s) -> std::atomic<int32_t>& { return s.LEDColorRGB[2]; }, 0, kColour},
-        {L"LEDColor4RGB", [](S& s) -> std::atomic<int32_t>& { return s.LEDColorRGB[3]; }, 0, kColour},
-        {L"LEDColor5RGB", [](S& s) -> std::atomic<int32_t>& { return s.LEDColorRGB[4]; }, 0, kColour},
-        {L"LEDColor6RGB", [](S& s) -> std::atomic<int32_t>& { return s.LEDColorRGB[5]; }, 0, kColour},
-        {L"LEDColor7RGB", [](S& s) -> std::atomic<int32_t>& { return s.LEDColorRGB[6]; }, 0, kColour},
-        {L"LEDFastRightSide", [](S& s) -> std::atomic<int32_t>& { return s.LEDFastRightSide; }, 0, 1},
+        {L"LEDPageMode",              [](S& s) -> F { return s.LEDPageMode; },        INT_MIN, INT_MAX},
+        {L"LEDOff",                   [](S& s) -> F { return s.LEDOff; },             0, 1},
+        {L"LEDSingleColor",           [](S& s) -> F { return s.LEDSingleColor; },     0, 1},
+        {L"LEDEffectMode",            [](S& s) -> F { return s.LEDEffectMode; },      0, kLedEffectCount},
+        {L"LEDBreatheSpeed",          [](S& s) -> F { return s.Speed[0]; },           1, kMaxSpeed},
+        {L"LEDRainbowSpeed",          [](S& s) -> F { return s.Speed[1]; },           1, kMaxSpeed},
+        {L"LEDMultiBreatheSpeed",     [](S& s) -> F { return s.Speed[2]; },           1, kMaxSpeed},
+        {L"LEDBreatheSliderPos",      [](S& s) -> F { return s.SliderPos[0]; },       INT_MIN, INT_MAX},
+        {L"LEDRainbowSliderPos",      [](S& s) -> F { return s.SliderPos[1]; },       INT_MIN, INT_MAX},
+        {L"LEDMultiBreatheSliderPos", [](S& s) -> F { return s.SliderPos[2]; },       INT_MIN, INT_MAX},
+        {L"LEDSingleColorRGB",        [](S& s) -> F { return s.LEDSingleColorRGB; },  0, kColour},
+        {L"LEDBreatheColorRGB",       [](S& s) -> F { return s.LEDBreatheColorRGB; }, 0, kColour},
+        {L"LEDColor1RGB",             [](S& s) -> F { return s.LEDColorRGB[0]; },     0, kColour},
+        {L"LEDColor2RGB",             [](S& s) -> F { return s.LEDColorRGB[1]; },     0, kColour},
+        {L"LEDColor3RGB",             [](S& s) -> F { return s.LEDColorRGB[2]; },     0, kColour},
+        {L"LEDColor4RGB",             [](S& s) -> F { return s.LEDColorRGB[3]; },     0, kColour},
+        {L"LEDColor5RGB",             [](S& s) -> F { return s.LEDColorRGB[4]; },     0, kColour},
+        {L"LEDColor6RGB",             [](S& s) -> F { return s.LEDColorRGB[5]; },     0, kColour},
+        {L"LEDColor7RGB",             [](S& s) -> F { return s.LEDColorRGB[6]; },     0, kColour},
+        {L"LEDFastRightSide",         [](S& s) -> F { return s.LEDFastRightSide; },   0, 1},
     };
     return keys;
 }
+// clang-format on
 
 // The "$" form of hexadecimal that other files know is not a profile number.
 bool ParseLedNumber(const std::wstring& text, int32_t minimum, int32_t maximum, int* value) {

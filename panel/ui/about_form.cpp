@@ -17,7 +17,8 @@ const int kDesignWidth = 360;
 const int kDesignHeight = 160;
 } // namespace
 
-TAboutForm::TAboutForm() : Form({L"TAboutForm", L"About", kDesignWidth, kDesignHeight, false, kFace}) {
+TAboutForm::TAboutForm()
+    : Form({L"TAboutForm", L"About", kDesignWidth, kDesignHeight, false, kFace}) {
     LOGOTRImage = &Add<Image>(L"LOGOTRImage");
     AboutLabel = &Add<Label>(L"AboutLabel");
     WebLabel = &Add<Label>(L"WebLabel");
@@ -30,7 +31,8 @@ void TAboutForm::Prepare(TextItem& about, TextItem& web, const LanguageTexts& te
     ApplyTextItem(about, *AboutLabel, true, texts);
     ApplyTextItem(web, *WebLabel, true, texts);
     ApplySkinItemTo(logo, *LOGOTRImage, skinFolder);
-    int width = static_cast<int>(kDesignWidth * scale), height = static_cast<int>(kDesignHeight * scale);
+    int width = static_cast<int>(kDesignWidth * scale),
+        height = static_cast<int>(kDesignHeight * scale);
     for (Control* c : {static_cast<Control*>(LOGOTRImage), static_cast<Control*>(AboutLabel),
                        static_cast<Control*>(WebLabel)}) {
         if (!c->Visible()) continue;

@@ -70,8 +70,8 @@ TLEDForm::TLEDForm() : Form({L"TLEDForm", L"LED", kWidth, kHeight, false}) {
     for (const EffectDesign& design : kEffects) {
         EffectRow row;
         row.code = design.code;
-        row.radio = std::make_unique<RadioButton>(*this, L"Effect" + std::to_wstring(design.code) +
-                                                             L"RadioButton", design.caption);
+        row.radio = std::make_unique<RadioButton>(
+            *this, L"Effect" + std::to_wstring(design.code) + L"RadioButton", design.caption);
         row.radio->SetBounds(kRadioLeft, kRowTop + (design.code - 1) * kRowHeight, kRadioWidth,
                              kRadioHeight);
         const int code = design.code;
@@ -79,8 +79,8 @@ TLEDForm::TLEDForm() : Form({L"TLEDForm", L"LED", kWidth, kHeight, false}) {
             if (m_Commands) m_Commands->SelectEffect(code);
         };
         if (design.speed) {
-            row.speed = std::make_unique<TrackBar>(*this, L"Effect" + std::to_wstring(code) +
-                                                              L"TrackBar");
+            row.speed =
+                std::make_unique<TrackBar>(*this, L"Effect" + std::to_wstring(code) + L"TrackBar");
             row.speed->SetRange(1, kMaxByte);
             row.speed->OnChange = [this, code](TrackBar& bar) {
                 if (m_Commands) m_Commands->SpeedMoved(code, bar.Position());
@@ -112,8 +112,8 @@ TLEDForm::TLEDForm() : Form({L"TLEDForm", L"LED", kWidth, kHeight, false}) {
     LedNumberGroupBox = std::make_unique<GroupBox>(*this, L"LedNumberGroupBox", L"LED Number");
     LedNumberGroupBox->SetBounds(264, 326, 244, 60);
     for (int i = 0; i < 3; ++i) {
-        auto radio = std::make_unique<RadioButton>(*this, L"LedNumber" + std::to_wstring(i + 1) +
-                                                              L"RadioButton", kLedNumbers[i]);
+        auto radio = std::make_unique<RadioButton>(
+            *this, L"LedNumber" + std::to_wstring(i + 1) + L"RadioButton", kLedNumbers[i]);
         radio->SetBounds(276 + 72 * i, 352, 70, kRadioHeight);
         LedNumberRadios.push_back(std::move(radio));
     }
@@ -169,7 +169,8 @@ void TLEDForm::FormShow() {
         row.radio->SetChecked(row.code == 1);
         RECT r = row.radio->Bounds();
         if (row.speed) row.speed->SetBounds(r.left + kSpeedOffset, r.top, 250, kRadioHeight + 4);
-        if (row.swatch) row.swatch->SetBounds({r.left + kSwatchOffset, r.top, kSwatchSize, kSwatchSize});
+        if (row.swatch)
+            row.swatch->SetBounds({r.left + kSwatchOffset, r.top, kSwatchSize, kSwatchSize});
     }
 }
 

@@ -23,8 +23,8 @@ std::wstring ProgramVersion() {
 } // namespace
 
 TSimpleForm::TSimpleForm(std::wstring usbGroupKey, std::wstring hidGroupKey)
-    : Form({L"TSimpleForm", kBaseTitle, 300, 160, false}),
-      m_strUsbGroupKey(std::move(usbGroupKey)), m_strHidGroupKey(std::move(hidGroupKey)) {
+    : Form({L"TSimpleForm", kBaseTitle, 300, 160, false}), m_strUsbGroupKey(std::move(usbGroupKey)),
+      m_strHidGroupKey(std::move(hidGroupKey)) {
     SetCaption(std::wstring(kBaseTitle) + FormatText(L" (V%s)", ProgramVersion()));
     // A group without choices: the mode is never chosen here.
     EffectModeRadioGroup = std::make_unique<GroupBox>(*this, L"EffectModeRadioGroup", L"Mode");

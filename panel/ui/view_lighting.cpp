@@ -88,8 +88,8 @@ void MainFormView::LedThumbMouseDown(Control& thumb) {
     const Entry* entry = EntryOf(&thumb);
     if (!entry || !LedTrackOf(*entry, &ledDrag_.track)) return;
     GetCursorPos(&ledDrag_.startCursor);
-    ledDrag_.startLeft = thumb.Left() == ledDrag_.track.barLeft ? thumb.Left()
-                                                                : thumb.Left() - kThumbDrawOffset;
+    ledDrag_.startLeft =
+        thumb.Left() == ledDrag_.track.barLeft ? thumb.Left() : thumb.Left() - kThumbDrawOffset;
     ledDrag_.active = true;
 }
 
@@ -98,8 +98,8 @@ void MainFormView::LedThumbMouseMove(Control& thumb) {
     if (!ledDrag_.active || !entry) return;
     POINT cursor{};
     GetCursorPos(&cursor);
-    int left = ClampThumbLeft(ledDrag_.startLeft + (cursor.x - ledDrag_.startCursor.x),
-                              ledDrag_.track);
+    int left =
+        ClampThumbLeft(ledDrag_.startLeft + (cursor.x - ledDrag_.startCursor.x), ledDrag_.track);
     thumb.SetLeft(DrawnThumbLeft(left, ledDrag_.track));
     features_.lighting.SpeedThumbMoved(entry->spec->arg, left, ledDrag_.track);
 }
@@ -117,7 +117,8 @@ void MainFormView::LedThumbMouseUp(Control& thumb, const MouseEvent& event) {
 void MainFormView::OnShapeMouseDown(Control& swatch) {
     Lighting& lighting = features_.lighting;
     for (const Entry& entry : entries_)
-        if (entry.spec->role == ControlRole::Swatch && entry.spec->tag == lighting.SelectedSwatch()) {
+        if (entry.spec->role == ControlRole::Swatch &&
+            entry.spec->tag == lighting.SelectedSwatch()) {
             static_cast<Shape*>(entry.control)->SetPenColor(0);
             static_cast<Shape*>(entry.control)->SetPenWidth(1);
         }
@@ -140,6 +141,5 @@ std::wstring MainFormView::DescribeLighting() const {
                       static_cast<int>(lighting.SelectedCheck()), s.LEDOff.load(),
                       s.LEDSingleColor.load(), s.LEDEffectMode.load(), s.LedDeviceMode.load(),
                       s.Speed[0].load(), s.Speed[1].load(), s.Speed[2].load(),
-                      s.LedColorsPending.load(), s.SelectedSwatch.load(),
-                      m_bLedWindowOpen ? 1 : 0);
+                      s.LedColorsPending.load(), s.SelectedSwatch.load(), m_bLedWindowOpen ? 1 : 0);
 }

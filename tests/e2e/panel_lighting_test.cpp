@@ -111,9 +111,9 @@ class LightingPanel : public ::testing::Test {
 
     void ChooseSkinAndLanguage(const std::string& skin, const std::string& language) {
         CreateDirectoryW(PerUserFolder().c_str(), nullptr);
-        WriteFileBytes(PerUserFolder() + L"AudioConfig.cfg", "[Skin]\r\nDefaultSkin=" + skin +
-                                                                 "\r\n[Language]\r\nDefaultLanguage=" +
-                                                                 language + "\r\n");
+        WriteFileBytes(PerUserFolder() + L"AudioConfig.cfg",
+                       "[Skin]\r\nDefaultSkin=" + skin +
+                           "\r\n[Language]\r\nDefaultLanguage=" + language + "\r\n");
     }
     void Start(const std::wstring& folder = StagedPanelFolder()) {
         panel_ = std::make_unique<RunningPanel>(folder);
@@ -145,8 +145,8 @@ TEST_F(LightingPanel, LightingPageSendsWhatItsControlsChoose) {
     const uint32_t start = Device().JournalSequence();
     ChooseSkinAndLanguage("Midnight", "English");
     Start();
-    ASSERT_TRUE(WaitUntil([&] { return LibraryCalls(start, L"DLLTR_SetRGB_Color(").size() == 7; },
-                          20000));
+    ASSERT_TRUE(
+        WaitUntil([&] { return LibraryCalls(start, L"DLLTR_SetRGB_Color(").size() == 7; }, 20000));
     EXPECT_EQ(LibraryCalls(start, L"DLLTR_SetRGB_Step").size(), 1u);
     ASSERT_EQ(Lighting()[L"pageMode"], L"1");
     panel_->Click(L"PageLEDImage");
@@ -182,9 +182,10 @@ TEST_F(LightingPanel, LightingPageSendsWhatItsControlsChoose) {
     uint32_t mark = Device().JournalSequence();
     panel_->Drag(L"ColorRainbowSliderImage", 400, 0);
     EXPECT_EQ(Lighting()[L"speeds"], L"1,1,1");
-    ASSERT_TRUE(WaitUntil([&] { return LibraryCalls(mark, L"DLLTR_SetRGB_Mode").size() == 3; },
-                          5000));
-    EXPECT_EQ(LibraryCalls(mark, L"DLLTR_SetRGB_Mode").back(), L"DLLTR_SetRGB_Mode(3A, 0, 5, 1, 32)");
+    ASSERT_TRUE(
+        WaitUntil([&] { return LibraryCalls(mark, L"DLLTR_SetRGB_Mode").size() == 3; }, 5000));
+    EXPECT_EQ(LibraryCalls(mark, L"DLLTR_SetRGB_Mode").back(),
+              L"DLLTR_SetRGB_Mode(3A, 0, 5, 1, 32)");
     // The others are kept for their effects and not sent.
     mark = Device().JournalSequence();
     panel_->Drag(L"ColorBreatheSliderImage", -400, 0);
@@ -334,7 +335,7 @@ TEST_F(LightingPanel, DialogWithoutTheLightingPageAndTheAboutWindow) {
     EXPECT_TRUE(SaveClientPicture(dialog, ScreenshotFolder() + L"LED-dialog.png"));
 
     // Each effect sends its mode when chosen, with its speed from blinking on.
-    const wchar_t* effects[] = {L"LED Off", L"Single color", L"Blinking", L"Breathe",
+    const wchar_t* effects[] = {L"LED Off", L"Single color",  L"Blinking",     L"Breathe",
                                 L"Rainbow", L"Multi Breathe", L"Single Random"};
     for (int code = 1; code <= 7; ++code) {
         const uint32_t mark = Device().JournalSequence();
@@ -354,10 +355,14 @@ TEST_F(LightingPanel, DialogWithoutTheLightingPageAndTheAboutWindow) {
         ClickWindow(bar, 60);
         EXPECT_GT(TrackPosition(bar), 1) << code;
         if (code == 7) {
-            const std::wstring sent = L"DLLTR_SetRGB_Mode(3A, 0, 7, " + Hex(TrackPosition(bar)) + L", 32)";
-            EXPECT_TRUE(WaitUntil([&] { return LibraryCalls(mark, L"DLLTR_SetRGB_Mode") ==
-                                               std::vector<std::wstring>{sent}; },
-                                  5000));
+            const std::wstring sent =
+                L"DLLTR_SetRGB_Mode(3A, 0, 7, " + Hex(TrackPosition(bar)) + L", 32)";
+            EXPECT_TRUE(WaitUntil(
+                [&] {
+                    return LibraryCalls(mark, L"DLLTR_SetRGB_Mode") ==
+                           std::vector<std::wstring>{sent};
+                },
+                5000));
         } else {
             EXPECT_TRUE(LibraryCalls(mark, L"DLLTR_SetRGB_Mode").empty()) << code;
         }
@@ -384,7 +389,8 @@ TEST_F(LightingPanel, DialogWithoutTheLightingPageAndTheAboutWindow) {
         HWND colours = WaitForColourDialog(panel_->Pid());
         ASSERT_NE(colours, nullptr) << i;
         AnswerColourDialog(colours, false);
-        auto outline = InspectLine(InspectForm(dialog), L"control name=Color" + std::to_wstring(i) + L"Shape");
+        auto outline =
+            InspectLine(InspectForm(dialog), L"control name=Color" + std::to_wstring(i) + L"Shape");
         EXPECT_EQ(outline[L"pen"], L"F0CAA6") << i;
         EXPECT_EQ(outline[L"width"], L"2") << i;
         EXPECT_TRUE(LibraryCalls(mark, L"DLLTR_").empty()) << i;

@@ -85,7 +85,8 @@ TEST_F(SimpleFormTest, ShowingLoadsTheGroupsAndReportsAMissingOne) {
     simple->Show();
     std::vector<std::wstring> texts = answerer.Stop();
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_NE(texts[0].find(L"***** Get HID device ID from registry FAIL! *****"), std::wstring::npos)
+    EXPECT_NE(texts[0].find(L"***** Get HID device ID from registry FAIL! *****"),
+              std::wstring::npos)
         << texts[0].c_str();
     EXPECT_EQ(simple->UsbDeviceIds().ids(), usb.ids());
     EXPECT_TRUE(simple->HidDeviceIds().ids().empty());

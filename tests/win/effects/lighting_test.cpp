@@ -155,14 +155,26 @@ TEST_F(LightingTest, ChecksSendTheSelectedState) {
         int deviceMode;
     };
     const Case cases[] = {
-        {"off", [](Lighting& l) { l.ColorLEDOffCheckImageClick(); }, {Mode(1, 1), Mode(1, 1)},
-         LedCheck::Off, 1},
-        {"single", [](Lighting& l) { l.ColorSingleCheckImageClick(); },
-         {Single(2, 0x0000FF)}, LedCheck::Single, 2},
-        {"breathe after single", [](Lighting& l) { l.EffectCheckImageClick(1); },
-         {Mode(4, 124), Mode(4, 124)}, LedCheck::Breathe, 4},
-        {"pulsating", [](Lighting& l) { l.EffectCheckImageClick(3); }, {Mode(6, 1), Mode(6, 1)},
-         LedCheck::Pulsating, 6},
+        {"off",
+         [](Lighting& l) { l.ColorLEDOffCheckImageClick(); },
+         {Mode(1, 1), Mode(1, 1)},
+         LedCheck::Off,
+         1},
+        {"single",
+         [](Lighting& l) { l.ColorSingleCheckImageClick(); },
+         {Single(2, 0x0000FF)},
+         LedCheck::Single,
+         2},
+        {"breathe after single",
+         [](Lighting& l) { l.EffectCheckImageClick(1); },
+         {Mode(4, 124), Mode(4, 124)},
+         LedCheck::Breathe,
+         4},
+        {"pulsating",
+         [](Lighting& l) { l.EffectCheckImageClick(3); },
+         {Mode(6, 1), Mode(6, 1)},
+         LedCheck::Pulsating,
+         6},
     };
     for (const Case& c : cases) {
         MarkJournal();
@@ -193,8 +205,10 @@ TEST_F(LightingTest, SpeedThumbsAtTheEndsAndOnlyTheSelectedEffectSends) {
         int stored;
     };
     const int rightEnd = kTrack.barLeft + kTrack.Travel();
-    const Case cases[] = {{0, 0, 1, 100},    {0, 900, 255, rightEnd + 3},
-                          {1, 0, 254, 100},  {1, 900, 1, rightEnd + 3},
+    const Case cases[] = {{0, 0, 1, 100},
+                          {0, 900, 255, rightEnd + 3},
+                          {1, 0, 254, 100},
+                          {1, 900, 1, rightEnd + 3},
                           {0, 229, 124, 232}};
     for (const Case& c : cases) {
         auto lighting = MakeLighting(1, c.fastRightSide);
@@ -238,9 +252,8 @@ TEST_F(LightingTest, SwatchColoursAndBlackChangesNothing) {
         int deviceMode;
     };
     const uint32_t c = 0x203040;
-    const Case cases[] = {{153, c, {Colour(3, c)}, 1},
-                          {183, c, {Single(4, c)}, 4},
-                          {184, c, {Single(2, c)}, 2}};
+    const Case cases[] = {
+        {153, c, {Colour(3, c)}, 1}, {183, c, {Single(4, c)}, 4}, {184, c, {Single(2, c)}, 2}};
     for (const Case& k : cases) {
         auto lighting = MakeLighting(1, 0);
         MarkJournal();
@@ -285,7 +298,8 @@ TEST_F(LightingTest, ProfileKeysRoundTripAndKeepWhatTheyCannotUse) {
     EXPECT_EQ(ProfileText(saved, L"LEDON"), L"1");
     EXPECT_EQ(ProfileText(saved, L"LEDEffectMode"), L"1");
     EXPECT_EQ(ProfileText(saved, L"LEDBreatheSpeed"), L"255");
-    EXPECT_EQ(ProfileText(saved, L"LEDBreatheSliderPos"), std::to_wstring(kTrack.barLeft + kTrack.Travel() + 3));
+    EXPECT_EQ(ProfileText(saved, L"LEDBreatheSliderPos"),
+              std::to_wstring(kTrack.barLeft + kTrack.Travel() + 3));
     EXPECT_EQ(ProfileText(saved, L"LEDColor5RGB"), std::to_wstring(0x123456));
     // The keys stand in the profile's order.
     std::string text = ReadFileBytes(saved);
@@ -354,11 +368,12 @@ TEST_F(LightingTest, DialogTrackBarBurstMergesIntoOneFurtherCommand) {
     commands->SetPaletteColour(2, 0x0A0B0C);
     commands->SetEffectColour(4, 0x0A0B0C);
     EXPECT_EQ(commands->Worker().Rounds(), 2);
-    EXPECT_EQ(LightingOps(),
-              (Ops{Mode(2, 0), Mode(4, 99), Call(L"DLLTR_UsbHidSlave_SetRGB_Mode_Ex", {0, 3, 1, 50}),
-                   Call(L"DLLTR_UsbHidSlave_SetRGB_Brightness_Ex", {128, 50}),
-                   Call(L"DLLTR_UsbHidSlave_SetRGB_Color_Ex", {1, 2, 0x0C, 0x0B, 0x0A, 50}),
-                   Call(L"DLLTR_UsbHidSlave_SetRGB_SingleColor_Ex", {4, 1, 0x0C, 0x0B, 0x0A, 50})}));
+    EXPECT_EQ(
+        LightingOps(),
+        (Ops{Mode(2, 0), Mode(4, 99), Call(L"DLLTR_UsbHidSlave_SetRGB_Mode_Ex", {0, 3, 1, 50}),
+             Call(L"DLLTR_UsbHidSlave_SetRGB_Brightness_Ex", {128, 50}),
+             Call(L"DLLTR_UsbHidSlave_SetRGB_Color_Ex", {1, 2, 0x0C, 0x0B, 0x0A, 50}),
+             Call(L"DLLTR_UsbHidSlave_SetRGB_SingleColor_Ex", {4, 1, 0x0C, 0x0B, 0x0A, 50})}));
 
     // Closing ends the thread without a command, also in the middle of its wait.
     commands->SpeedMoved(3, 7);
