@@ -25,6 +25,14 @@ void RegisterFormClass(const std::wstring& className, WNDPROC proc) {
     RegisterClassExW(&wc);
 }
 
+// The platform's callbacks use its own calling convention, which a lambda does not have in a
+// 32-bit program.
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
+    auto* windows = reinterpret_cast<std::vector<HWND>*>(list);
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) windows->push_back(window);
+    return TRUE;
+}
+
 MouseButton ButtonOf(UINT msg) {
     switch (msg) {
     case WM_RBUTTONDOWN:
@@ -134,14 +142,8 @@ void Form::SetBackground(Color color) {
 // request ends the wait and goes on to the application's loop.
 void Form::ShowModal() {
     std::vector<HWND> disabled;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) {
-            auto* windows = reinterpret_cast<std::vector<HWND>*>(list);
-            if (IsWindowVisible(window) && IsWindowEnabled(window)) windows->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
+                      reinterpret_cast<LPARAM>(&disabled));
     for (HWND window : disabled)
         if (window != handle_) EnableWindow(window, FALSE);
     Show();
