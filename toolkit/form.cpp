@@ -7,6 +7,8 @@
 
 #include <windowsx.h>
 
+#include <vector>
+
 namespace {
 void RegisterFormClass(const std::wstring& className, WNDPROC proc) {
     WNDCLASSEXW existing{};
@@ -21,6 +23,14 @@ void RegisterFormClass(const std::wstring& className, WNDPROC proc) {
     wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
     wc.lpszClassName = className.c_str();
     RegisterClassExW(&wc);
+}
+
+// The platform's callbacks use its own calling convention, which a lambda does not have in a
+// 32-bit program.
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
+    auto* windows = reinterpret_cast<std::vector<HWND>*>(list);
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) windows->push_back(window);
+    return TRUE;
 }
 
 MouseButton ButtonOf(UINT msg) {
@@ -126,6 +136,34 @@ void Form::CenterOnScreen() {
 void Form::SetBackground(Color color) {
     background_ = color;
     InvalidateRect(handle_, nullptr, FALSE);
+}
+
+// The application's other windows take no input until this one is hidden again; a quit
+// request ends the wait and goes on to the application's loop.
+void Form::ShowModal() {
+    std::vector<HWND> disabled;
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
+                      reinterpret_cast<LPARAM>(&disabled));
+    for (HWND window : disabled)
+        if (window != handle_) EnableWindow(window, FALSE);
+    Show();
+    SetForegroundWindow(handle_);
+    MSG msg;
+    while (Visible()) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 0);
+            break;
+        }
+        if (ApplicationExists() && Application().OnMessage && Application().OnMessage(msg))
+            continue;
+        if (IsDialogMessageW(handle_, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    for (HWND window : disabled)
+        if (window != handle_ && IsWindow(window)) EnableWindow(window, TRUE);
+    if (Visible()) Hide();
 }
 
 bool Form::SetRegion(HRGN region) {
@@ -243,6 +281,15 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 1;
     }
     switch (msg) {
+    case WM_HSCROLL:
+        // A track bar's moves come back to the control that sent them.
+        if (lParam) {
+            auto* control = reinterpret_cast<NativeControl*>(
+                GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
+            if (control) control->Notify(LOWORD(wParam));
+            return 0;
+        }
+        break;
     case WM_PAINT:
         Paint();
         return 0;

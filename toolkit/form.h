@@ -31,6 +31,8 @@ class Form : public ControlContainer {
     void Hide();
     bool Visible() const;
     void Close();
+    // Shows the form and returns when it is hidden again (closed, or hidden by a handler).
+    void ShowModal();
     void SetCaption(const std::wstring& caption);
     std::wstring Caption() const;
     int ClientWidth() const;

@@ -137,8 +137,7 @@ int Profiles::SaveProfile(const std::wstring& path) {
         writer.Write(L"Virtual7ch1", kSpeakerKeys[speaker], FormatText(L"%d,%d", p.left, p.top));
     }
     writer.Write(L"Virtual7ch1", L"7ch1EN", surround_.Enable7ch1() ? 1 : 0);
-    writer.Write(L"LED", L"LEDON", lighting_.LedOn() ? 1 : 0);
-    lighting_.WriteProfileKeys(writer.Copy());
+    lighting_.SaveLedProfileKeys(writer.Copy());
     writer.Write(L"ENC", L"ENCEN", microphone_.ENCEnable() ? 1 : 0);
     writer.Write(L"ENC", L"ENCValue", microphone_.ENCLevel());
     writer.Write(L"VoiceMagic", L"VoiceMagicEN", microphone_.VoiceMagicEnable() ? 1 : 0);
@@ -185,8 +184,9 @@ int Profiles::ApplyProfile(const std::wstring& path) {
     surround_.ApplyProfilePlaces(surroundOn, places);
     m_strCurrentProfile = path;
     const std::wstring led = Read(path, L"LED", L"LEDON");
-    if (!led.empty()) lighting_.SetLedPower(Number(path, L"LED", L"LEDON") != 0);
-    lighting_.ApplyProfileKeys(m_strCurrentProfile);
+    // A switch value that is not a number stops the apply here, like the other required keys.
+    if (!led.empty()) Number(path, L"LED", L"LEDON");
+    lighting_.ApplyLedProfileKeys(m_strCurrentProfile);
     microphone_.RefreshENC();
     microphone_.RefreshVoiceMagic();
     if (OnApplied) OnApplied();

@@ -178,7 +178,7 @@ void TAudioMainForm::FinishCreation() {
         RefreshMicSettings();
         m_Features.effects.GetEEPROMData();
     }
-    if (m_Device.m_bDevicePresent) m_Features.lighting.InitLed();
+    if (m_Device.m_bDevicePresent) m_Features.lighting.InitLedColors();
     m_iActivationCount = 0;
 }
 
@@ -213,6 +213,7 @@ void TAudioMainForm::FormDestroy() {
         m_Features.surround.ResetVirtual7ch1();
         m_Features.microphone.SwitchOff();
     });
+    m_Features.lighting.StopLedWorker();
     m_hDevice.reset();
     Timer1.SetEnabled(false);
 }
@@ -275,6 +276,7 @@ std::wstring TAudioMainForm::InspectExtra() const {
         static_cast<int>(surround.Motion()), surround.BeeRunning() ? 1 : 0,
         surround.BeePlaying() ? 1 : 0, m_Features.lighting.LedOn() ? 1 : 0,
         m_View.SkinName(), m_View.LanguageName(), m_View.ResolutionFolder());
+    out += m_View.DescribeLighting();
     if (CTrayIcon)
         out += FormatText(L"tray visible=%d shown=%d hint=%s\n", CTrayIcon->Visible() ? 1 : 0,
                           CTrayIcon->Shown() ? 1 : 0, CTrayIcon->Hint());

@@ -32,6 +32,8 @@ class TAudioMainForm : public Form {
     void MinimizeImageClick();
     void PluginMenuClick(MenuItem& item);
     void CTrayIconRestore();
+    // The About window and the lighting dialog, created after this window.
+    void AttachWindows(TAboutForm* about, TLEDForm* led) { m_View.AttachWindows(about, led); }
 
   protected:
     void FormCreate() override;

@@ -131,7 +131,7 @@ void TAudioMainForm::ActivationSteps() {
     }
     m_Features.surround.SendOff(true);
     DriverParameterRequest(0, 0);
-    if (++m_iActivationCount == 1) m_Features.lighting.InitLed();
+    if (++m_iActivationCount == 1) m_Features.lighting.InitLedColors();
 }
 
 void TAudioMainForm::Timer1Timer() {

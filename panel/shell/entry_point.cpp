@@ -102,9 +102,10 @@ int KestrelMain() {
         }
 
         app->Initialize();
-        app->CreateForm<TAudioMainForm>();
-        app->CreateForm<TAboutForm>();
-        app->CreateForm<TLEDForm>();
+        TAudioMainForm* main = app->CreateForm<TAudioMainForm>();
+        TAboutForm* about = app->CreateForm<TAboutForm>();
+        TLEDForm* led = app->CreateForm<TLEDForm>();
+        main->AttachWindows(about, led);
         app->CreateForm<TSimpleForm>();
         app->Run();
     } catch (...) {

@@ -57,6 +57,12 @@ bool LedOn(const MainFormView& v, int) {
 bool PageIs(const MainFormView& v, int page) {
     return v.CurrentPage() == page;
 }
+bool LedCheckIs(const MainFormView& v, int check) {
+    return v.Features().lighting.SelectedCheck() == static_cast<LedCheck>(check);
+}
+bool LedEffectIs(const MainFormView& v, int effect) {
+    return v.Features().lighting.SelectedEffect() == effect;
+}
 
 void SetEQ(MainFormView& v, int) {
     v.Features().effects.ToggleEQ();
@@ -113,6 +119,9 @@ void ToggleMotion(MainFormView& v, int motion) {
 }
 void LedPower(MainFormView& v, int on) {
     v.Features().lighting.SetLedPower(on != 0);
+}
+void LedCheckClick(MainFormView& v, int check) {
+    v.LedCheckClick(static_cast<LedCheck>(check));
 }
 void ShowPage(MainFormView& v, int page) {
     v.ChangePage(page);
@@ -190,6 +199,17 @@ ControlSpec Chooser(const wchar_t* name, int tagValue, ControlRole role, const w
 ControlSpec LedPicture(const wchar_t* name, int tagValue, const wchar_t* up) {
     return {K::Image,         name,    tagValue, R::LedPage, kPageLED, L"LED", up, nullptr,
             SkinLook::Static, nullptr, nullptr,  nullptr,    0, kNoFlags};
+}
+ControlSpec LedCheckPicture(const wchar_t* name, int tagValue, const wchar_t* up,
+                            const wchar_t* down, const wchar_t* label, LedCheck check) {
+    return {K::Image, name,       tagValue,      R::LedCheck, kPageLED, L"LED", up, down,
+            SkinLook::UpDown, label, LedCheckIs, LedCheckClick, static_cast<int>(check), kNoFlags};
+}
+// A speed thumb of an effect (1 breathe, 2 rainbow, 3 multi-breathe), lit while its effect is.
+ControlSpec LedThumb(const wchar_t* name, int tagValue, const wchar_t* up, const wchar_t* down,
+                     const wchar_t* bar, int effect) {
+    return {K::Image, name, tagValue,    R::LedThumb, kPageLED, L"LED", up,     down,
+            SkinLook::UpDown, bar, LedEffectIs, nullptr, effect,      kNoFlags};
 }
 ControlSpec Swatch(const wchar_t* name, int tagValue) {
     return {K::Shape,       name,    tagValue, R::Swatch, kPageLED, nullptr, nullptr, nullptr,
@@ -415,19 +435,29 @@ const std::vector<ControlSpec>& MainFormControls() {
         Indicator(L"BeeImage", 0, L"Virtual7ch1", kPageVirtual, L"", L"BeeImage", nullptr, BeeOn),
 
         // Lighting page.
-        LedPicture(L"ColorLEDOffCheckImage", tag::LedOffCheck, L"ColorLEDOffCheckUpImage"),
-        LedPicture(L"ColorSingleCheckImage", tag::LedSingleCheck, L"ColorSingleCheckUpImage"),
-        LedPicture(L"ColorBreatheCheckImage", tag::LedBreatheCheck, L"ColorBreatheCheckUpImage"),
-        LedPicture(L"ColorRainbowCheckImage", tag::LedRainbowCheck, L"ColorRainbowCheckUpImage"),
-        LedPicture(L"ColorPulsatingCheckImage", tag::LedPulsatingCheck,
-                   L"ColorPulsatingCheckUpImage"),
+        LedCheckPicture(L"ColorLEDOffCheckImage", tag::LedOffCheck, L"ColorLEDOffCheckUpImage",
+                        L"ColorLEDOffCheckDownImage", L"ColorLEDOffLabel", LedCheck::Off),
+        LedCheckPicture(L"ColorSingleCheckImage", tag::LedSingleCheck, L"ColorSingleCheckUpImage",
+                        L"ColorSingleCheckDownImage", L"ColorSingleLabel", LedCheck::Single),
+        LedCheckPicture(L"ColorBreatheCheckImage", tag::LedBreatheCheck,
+                        L"ColorBreatheCheckUpImage", L"ColorBreatheCheckDownImage",
+                        L"ColorBreatheLabel", LedCheck::Breathe),
+        LedCheckPicture(L"ColorRainbowCheckImage", tag::LedRainbowCheck,
+                        L"ColorRainbowCheckUpImage", L"ColorRainbowCheckDownImage",
+                        L"ColorRainbowLabel", LedCheck::Rainbow),
+        LedCheckPicture(L"ColorPulsatingCheckImage", tag::LedPulsatingCheck,
+                        L"ColorPulsatingCheckUpImage", L"ColorPulsatingCheckDownImage",
+                        L"ColorPulsatingLabel", LedCheck::Pulsating),
         LedPicture(L"ColorBreatheBarImage", 0, L"ColorBreatheBarImage"),
         LedPicture(L"ColorRainbowBarImage", 0, L"ColorRainbowBarImage"),
         LedPicture(L"ColorPulsatingBarImage", 0, L"ColorPulsatingBarImage"),
-        LedPicture(L"ColorBreatheSliderImage", tag::LedBreatheSlider, L"ColorBreatheSliderUpImage"),
-        LedPicture(L"ColorRainbowSliderImage", tag::LedRainbowSlider, L"ColorRainbowSliderUpImage"),
-        LedPicture(L"ColorPulsatingSliderImage", tag::LedPulsatingSlider,
-                   L"ColorPulsatingSliderUpImage"),
+        LedThumb(L"ColorBreatheSliderImage", tag::LedBreatheSlider, L"ColorBreatheSliderUpImage",
+                 L"ColorBreatheSliderDownImage", L"ColorBreatheBarImage", 1),
+        LedThumb(L"ColorRainbowSliderImage", tag::LedRainbowSlider, L"ColorRainbowSliderUpImage",
+                 L"ColorRainbowSliderDownImage", L"ColorRainbowBarImage", 2),
+        LedThumb(L"ColorPulsatingSliderImage", tag::LedPulsatingSlider,
+                 L"ColorPulsatingSliderUpImage", L"ColorPulsatingSliderDownImage",
+                 L"ColorPulsatingBarImage", 3),
         Swatch(L"Color01Shape", tag::Swatch),
         Swatch(L"Color02Shape", tag::Swatch + 1),
         Swatch(L"Color03Shape", tag::Swatch + 2),

@@ -112,6 +112,8 @@ enum class ControlRole {
     Bevel,   // a separator of the page labels' row
     Swatch,  // a colour swatch of the lighting page
     LedPage, // the lighting page's own pictures
+    LedCheck, // an effect check of the lighting page, acting at its click
+    LedThumb, // a speed thumb of the lighting page, dragged along its bar (the partner)
 };
 
 // How a picture's skin item is chosen.

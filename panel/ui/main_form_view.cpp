@@ -6,6 +6,7 @@
 #include "check_box.h"
 #include "file_dialog.h"
 #include "device/endpoint_access.h"
+#include "ui/about_form.h"
 #include "effects/panel_features.h"
 #include "form.h"
 #include "image.h"
@@ -70,6 +71,7 @@ void MainFormView::CreateDesign() {
         RefreshStates();
         ApplyPageVisibility(currentPage_);
     };
+    features_.lighting.OnProcessMessages = [] { Application().ProcessMessages(); };
     BeeCheckBox = std::make_unique<CheckBox>(form_, L"BeeCheckBox", L"Bee");
     BeeCheckBox->OnClick = [this](CheckBox& box) {
         features_.surround.SetBee(box.Checked());
@@ -96,8 +98,20 @@ void MainFormView::Bind(const Entry& entry) {
         control.SetEnabled(false);
         return;
     case ControlRole::Bevel:
-    case ControlRole::Swatch:
     case ControlRole::LedPage:
+        return;
+    case ControlRole::LedCheck:
+        control.OnClick = [this](Control& c) {
+            if (const Entry* e = EntryOf(&c)) e->spec->action(*this, e->spec->arg);
+        };
+        return;
+    case ControlRole::LedThumb:
+        control.OnMouseDown = [this](Control& c, const MouseEvent&) { LedThumbMouseDown(c); };
+        control.OnMouseMove = [this](Control& c, const MouseEvent&) { LedThumbMouseMove(c); };
+        control.OnMouseUp = [this](Control& c, const MouseEvent& e) { LedThumbMouseUp(c, e); };
+        return;
+    case ControlRole::Swatch:
+        control.OnMouseDown = [this](Control& c, const MouseEvent&) { OnShapeMouseDown(c); };
         return;
     default:
         control.OnMouseDown = [this](Control& c, const MouseEvent& e) { OnPress(c, e); };
@@ -196,13 +210,20 @@ void MainFormView::RefreshStates() {
         }
     }
     ShowValues();
+    ShowLighting();
 }
 
-// The LED page's controls belong to it only when the skin shows lighting on a page of the
-// window; otherwise they are judged against the equaliser page, so they stay hidden.
+bool MainFormView::LedPageShown(int page) const {
+    return page == kPageLED && features_.lighting.LEDPageMode() == 1;
+}
+
+// The LED page's controls belong to it only when the lighting is a page of the window;
+// otherwise they are judged against the equaliser page, so they stay hidden.
 bool MainFormView::VisibleOnPage(const Entry& entry, int itemPage, int page) const {
-    if (entry.spec->role == ControlRole::LedPage)
-        page = page == kPageLED && m_Skin.geometry.LEDPageMode == 1 ? kPageLED : kPageEQ;
+    const ControlRole role = entry.spec->role;
+    if (role == ControlRole::LedPage || role == ControlRole::LedCheck ||
+        role == ControlRole::LedThumb)
+        page = LedPageShown(page) ? kPageLED : kPageEQ;
     return itemPage == 0 || itemPage == page;
 }
 
@@ -217,8 +238,8 @@ void MainFormView::ChangePage(int page) {
         ShowWarning(L"LabelWarning");
         return;
     }
-    // Without a lighting page in the skin the tab leaves the page as it is.
-    if (page == kPageLED && m_Skin.geometry.LEDPageMode != 1) return;
+    // Without a lighting page the tab leaves the page as it is (its click opens the dialog).
+    if (page == kPageLED && features_.lighting.LEDPageMode() != 1) return;
     currentPage_ = page;
     RefreshStates();
     Application().ProcessMessages();
@@ -245,7 +266,7 @@ void MainFormView::ApplyPageVisibility(int page) {
                 : entry.control->SetVisible(Shown(item.ImageFile) &&
                                             VisibleOnPage(entry, item.Page, page));
         } else if (spec.role == ControlRole::Swatch) {
-            entry.control->SetVisible(page == kPageLED && m_Skin.geometry.LEDPageMode == 1);
+            entry.control->SetVisible(LedPageShown(page));
         }
     }
     for (const LanguageKey& key : LanguageKeys()) {
@@ -254,8 +275,7 @@ void MainFormView::ApplyPageVisibility(int page) {
         if (label == DeviceActiveLabel && std::wstring(key.name) != L"LabelActive") continue;
         const TextItem* text = m_Texts.Find(key.name);
         int judged = page;
-        if (std::wstring(key.section) == L"LED")
-            judged = page == kPageLED && m_Skin.geometry.LEDPageMode == 1 ? kPageLED : kPageEQ;
+        if (std::wstring(key.section) == L"LED") judged = LedPageShown(page) ? kPageLED : kPageEQ;
         label->SetVisible(text && Shown(text->Text) && (text->Page == 0 || text->Page == judged));
     }
     if (BeeCheckBox) BeeCheckBox->SetVisible(page == kPageVirtual && settings_.bee == 1);
@@ -297,8 +317,21 @@ void MainFormView::LoadProfileFromMenu() {
     });
 }
 
+// The About window takes its caption, texts and logo from the current language and skin each
+// time it opens.
 void MainFormView::OpenAboutWindow() {
-    if (!device_.m_bDevicePresent) return;
+    if (!device_.m_bDevicePresent || !AboutForm) return;
+    AboutForm->SetCaption(MenuCaption(L"LabelMenu3", L"About"));
+    TextItem none;
+    TextItem* about = m_Texts.Find(L"LabelAbout");
+    TextItem* web = m_Texts.Find(L"LabelWeb");
+    // The window scales with the skin's class, as the main window's picture does.
+    double scale = 1.0;
+    if (Image* main = ImageNamed(L"MainFormImage"); main && !main->GetPicture().Empty())
+        scale = main->GetPicture().Width() / 819.0;
+    AboutForm->Prepare(about ? *about : none, web ? *web : none, m_Texts,
+                       m_Skin.Item(L"About", L"LogoImage"), SkinFolder(), scale);
+    AboutForm->ShowModal();
 }
 
 void MainFormView::ShowWarning(const wchar_t* textKey) {

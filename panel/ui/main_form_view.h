@@ -6,6 +6,7 @@
 // the window's own lifecycle stays with the main window.
 #include "app_config.h"
 #include "device/active_device.h"
+#include "effects/lighting.h"
 #include "ui/control_table.h"
 #include "ui/language_texts.h"
 #include "ui/skin_settings.h"
@@ -20,6 +21,8 @@
 
 class CheckBox;
 class Form;
+class TAboutForm;
+class TLEDForm;
 class Image;
 class Label;
 class MenuItem;
@@ -98,6 +101,15 @@ class MainFormView {
     void ShowWarning(const wchar_t* textKey);
 
     bool LedWindowOpen() const { return m_bLedWindowOpen; }
+
+    // The lighting: the About window and the lighting dialog, created after the main window;
+    // the lighting page's checks and the LED tab's click.
+    void AttachWindows(TAboutForm* about, TLEDForm* led);
+    void LedCheckClick(LedCheck check);
+    void PageLEDClick();
+    void OpenLedWindow();
+    // The lighting's state as a line of the window's inspection answer.
+    std::wstring DescribeLighting() const;
 
   private:
     struct Entry {
@@ -183,6 +195,25 @@ class MainFormView {
     Label* DeviceActiveLabel = nullptr;
     std::unique_ptr<CheckBox> BeeCheckBox;
     std::unique_ptr<CheckBox> ListenToDeviceCheckBox;
+
+    // The lighting page: thumbs where the lighting has them, swatches in its colours.
+    void ShowLighting();
+    bool LedTrackOf(const Entry& thumb, SpeedTrack* track) const;
+    void LedThumbMouseDown(Control& thumb);
+    void LedThumbMouseMove(Control& thumb);
+    void LedThumbMouseUp(Control& thumb, const MouseEvent& event);
+    void OnShapeMouseDown(Control& swatch);
+    bool LedPageShown(int page) const;
+
+    TAboutForm* AboutForm = nullptr;
+    TLEDForm* LEDForm = nullptr;
+    // A speed thumb being dragged.
+    struct LedDrag {
+        bool active = false;
+        SpeedTrack track;
+        POINT startCursor{};
+        int startLeft = 0;
+    } ledDrag_;
 
     // Press, drag and release of sliders and speakers.
     bool DragActive = false;

@@ -1,6 +1,7 @@
 #include "ui/skin_settings.h"
 
 #include "debug_output.h"
+#include "effects/lighting_values.h"
 #include "int_conversions.h"
 #include "ui/value_fields.h"
 
@@ -13,19 +14,6 @@ const size_t kFieldLength = 127;
 const size_t kFileNameLength = 63;
 const int kOldLayoutLeft = 392;
 const int kOldLayoutTop = 104;
-
-// The swatches' colours before any lighting setting is applied, 0x00BBGGRR.
-const uint32_t kPalette[kSwatchCount] = {
-    0x0000FF, // red
-    0xFFFF00, // cyan
-    0x00FFFF, // yellow
-    0xFFFFFF, // white
-    0x00FF00, // green
-    0xFF0000, // blue
-    0xFF00FF, // magenta
-    0x0000FF, // single colour: red
-    0x0000FF, // breathe: red
-};
 
 std::vector<std::wstring> Fields(const std::wstring& value) {
     return SplitValueFields(value, kImageFields, kFieldLength);
@@ -164,7 +152,7 @@ int SwatchIndex(const std::wstring& name) {
 // False when the swatch's place or size lies outside what a window can hold; it then keeps
 // the geometry and shape it has.
 bool ReadSwatch(const ProfileReader& base, int index, SwatchSetting& swatch) {
-    swatch.color = kPalette[index];
+    swatch.color = kLedDefaultColours[index];
     const std::wstring value = base(L"LED", kSwatchKeys[index]);
     const std::vector<std::wstring> f = Fields(value);
     swatch.hasGeometry = false;

@@ -132,6 +132,11 @@ void MainFormView::OnClick(Control& sender) {
         if (const Entry* picture = EntryNamed(entry->spec->partner)) OnClick(*picture->control);
         return;
     }
+    // The LED tab's click shows the lighting: its page or, without one, the dialog.
+    if (entry->spec->role == ControlRole::PageTab) {
+        if (entry->spec->arg == kPageLED) PageLEDClick();
+        return;
+    }
     if (clickArmed_ != &sender) return;
     clickArmed_ = nullptr;
     entry->spec->action(*this, entry->spec->arg);

@@ -133,6 +133,12 @@ bool MainFormView::LoadSkinSettings(const std::wstring& skinName) {
         DebugPrint(L"***** LoadSkinSettings(%s) FAIL, ret = %d *****\n", layout, result);
         return false;
     }
+    // A skin brings the lighting's page mode, speed direction and default colours.
+    uint32_t colours[kSwatchCount];
+    for (int i = 0; i < kSwatchCount; ++i)
+        colours[i] = m_Skin.swatches[i].color;
+    features_.lighting.TakeSkinSettings(m_Skin.geometry.LEDPageMode,
+                                        m_Skin.geometry.LEDFastRightSide, colours);
     return true;
 }
 
@@ -185,9 +191,13 @@ void MainFormView::ApplySkin() {
             swatch->SetBounds({setting.left, setting.top, setting.width, setting.height});
             swatch->SetType(ShapeOf(setting.shape));
         }
-        swatch->SetBrushColor(setting.color);
+        swatch->SetBrushColor(features_.lighting.SwatchColour(swatch->Tag()));
         swatch->SetPenColor(0);
+        swatch->SetPenWidth(1);
     }
+    // The lighting page's own apply.
+    features_.lighting.ApplyLedPage();
+    ShowLighting();
     const wchar_t* bevels[] = {L"Bevel2", L"Bevel3", L"Bevel4", L"Bevel5", L"Bevel6", L"Bevel7"};
     for (int i = 0; i < 6; ++i)
         if (Control* bevel = form_.FindByName(bevels[i]))

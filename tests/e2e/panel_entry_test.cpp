@@ -1,3 +1,4 @@
+#include "device_id_mgr.h"
 #include "held_start.h"
 #include "inspect_client.h"
 #include "panel_fixture.h"
@@ -111,7 +112,15 @@ TEST_F(PanelRunning, MixedCaseServiceBootRunsWithoutMinimising) {
     ClosePanel(*panel);
 }
 
+// The simple-mode window loads the device ID groups setup wrote when it is shown.
 TEST_F(PanelRunning, ActivatingTheSimpleModeWindowWithStartHidesTheApplication) {
+    const wchar_t* const groups[][2] = {{L"USB_VID_PID", kUsbDeviceIdGroupKey},
+                                        {L"HID_VID_PID", kHidDeviceIdGroupKey}};
+    for (const auto& group : groups) {
+        CDeviceIdMgr ids;
+        ASSERT_EQ(ids.Load(StagedPanelFolder() + L"AudioConfig.cfg", group[0]), 0);
+        ASSERT_EQ(ids.SaveToRegistry(group[1]), 0);
+    }
     auto panel = StartPanel(L"-servicestart -start");
     ASSERT_TRUE(monitor_.WaitFor(panel->Pid(), L"FormActivate", kWindowTimeout));
     HWND main = WaitForWindow(panel->Pid(), L"TAudioMainForm", kWindowTimeout);
@@ -119,7 +128,8 @@ TEST_F(PanelRunning, ActivatingTheSimpleModeWindowWithStartHidesTheApplication) 
     HWND simple = WaitForWindow(panel->Pid(), L"TSimpleForm", kWindowTimeout);
     ASSERT_TRUE(main && application && simple);
     EXPECT_TRUE(IsWindowVisible(main));
-    ShowWindow(simple, SW_SHOWNORMAL);
+    // Asynchronous, so that a message box of the window's showing fails the test, not hangs it.
+    ShowWindowAsync(simple, SW_SHOWNORMAL);
     SetForegroundWindow(simple);
     EXPECT_TRUE(
         WaitUntil([&] { return !IsWindowVisible(main) && !IsWindowVisible(application); }, 10000));

@@ -260,15 +260,20 @@ TEST_F(PanelSkin, OneSpeakerMotionAtATime) {
     }
 }
 
-// The lighting button lights while it is held.
+// The lighting button lights while it is held: its pin of the device follows.
 TEST_F(PanelSkin, LightingButtonActsOnlyWhileHeld) {
     Start();
+    auto lightingPin = [] {
+        return sim::SimulatedDevice::Instance().With([](sim::State& s) { return (s.pins >> 9) & 1; });
+    };
     panel_->Press(L"LEDImage");
     EXPECT_TRUE(panel_->WaitForState(L"led", L"1"));
     EXPECT_TRUE(Shows(L"LEDImage", L"Main", L"LedImageDown"));
+    EXPECT_EQ(lightingPin(), 1);
     panel_->Release();
     EXPECT_TRUE(panel_->WaitForState(L"led", L"0"));
     EXPECT_TRUE(Shows(L"LEDImage", L"Main", L"LedImageUp"));
+    EXPECT_EQ(lightingPin(), 0);
 }
 
 TEST_F(PanelSkin, SlidersStayWithinTheirTravel) {

@@ -68,10 +68,9 @@ POINT ClientToScreenPoint(HWND window, int x, int y) {
     return p;
 }
 
-bool SaveWindowPicture(HWND window, const std::wstring& path) {
+namespace {
+bool SaveScreenArea(const RECT& r, const std::wstring& path) {
     if (!StartGdiPlus()) return false;
-    RECT r{};
-    GetWindowRect(window, &r);
     int w = r.right - r.left, h = r.bottom - r.top;
     if (w <= 0 || h <= 0) return false;
     HDC screen = GetDC(nullptr);
@@ -91,4 +90,18 @@ bool SaveWindowPicture(HWND window, const std::wstring& path) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return ok;
+}
+} // namespace
+
+bool SaveWindowPicture(HWND window, const std::wstring& path) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return SaveScreenArea(r, path);
+}
+
+bool SaveClientPicture(HWND window, const std::wstring& path) {
+    RECT r{};
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return SaveScreenArea(r, path);
 }

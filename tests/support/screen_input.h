@@ -21,3 +21,5 @@ POINT ClientToScreenPoint(HWND window, int x, int y);
 
 // Saves what the screen shows of the window as a PNG file; false on failure.
 bool SaveWindowPicture(HWND window, const std::wstring& path);
+// The same for its client area alone (a display without a window manager draws no frames).
+bool SaveClientPicture(HWND window, const std::wstring& path);

@@ -29,11 +29,13 @@ class SimulatedDeviceTest : public ::testing::Test {
     void MarkJournal() { start_ = device().JournalSequence(); }
 
     // The journal as the device saw it: register writes "W 120=FF" and reads "R 129=A3" (a
-    // register selected, then written or read), "close" for the closing report, library
-    // calls without their "library " prefix and driver requests as they are.
+    // register selected, then written or read), pin reads "pins?" and writes "pins=201",
+    // "close" for the closing report, library calls without their "library " prefix and driver
+    // requests as they are.
     std::vector<std::wstring> DeviceOperations() {
         std::vector<std::wstring> ops;
         std::wstring selected;
+        bool pinsAsked = false;
         for (const std::wstring& line : Journal()) {
             if (line.rfind(L"library ", 0) == 0) {
                 ops.push_back(line.substr(8));
@@ -43,8 +45,16 @@ class SimulatedDeviceTest : public ::testing::Test {
                 std::vector<unsigned> b;
                 for (size_t at = 8; at + 1 < line.size(); at += 3)
                     b.push_back(std::stoul(line.substr(at, 2), nullptr, 16));
+                pinsAsked = false;
                 if (std::all_of(b.begin(), b.end(), [](unsigned v) { return v == 0; })) {
                     ops.push_back(L"close");
+                } else if (b.size() >= 5 && b[4] == 0x30) {
+                    ops.push_back(L"pins?");
+                    pinsAsked = true;
+                } else if (b.size() >= 5 && (b[4] & 0xFC) == 0x3C && b[3] == 0xFF) {
+                    wchar_t text[16];
+                    swprintf(text, 16, L"pins=%03X", b[2] | ((b[4] & 0x03) << 8));
+                    ops.push_back(text);
                 } else if (b.size() >= 5 && b[4] == 0x10) {
                     wchar_t text[8];
                     swprintf(text, 8, L"%X", b[2] | (b[3] << 8));
@@ -54,7 +64,7 @@ class SimulatedDeviceTest : public ::testing::Test {
                     swprintf(text, 8, L"%02X", b[2]);
                     ops.push_back(L"W " + selected + L"=" + text);
                 }
-            } else if (line.rfind(L"HID in ", 0) == 0) {
+            } else if (line.rfind(L"HID in ", 0) == 0 && !pinsAsked) {
                 ops.push_back(L"R " + selected + L"=" + line.substr(13, 2));
             }
         }
