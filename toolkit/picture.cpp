@@ -1,11 +1,14 @@
 #include "picture.h"
 
+#include "debug_output.h"
 #include "gdiplus_flat.h"
+#include "picture_header.h"
+#include "text_format.h"
 
 #include <objbase.h>
 
 #include <cstring>
-#include <utility>
+#include <map>
 #include <vector>
 
 namespace {
@@ -14,6 +17,25 @@ const INT kFormat32bppPARGB = 0x000E200B;
 const UINT kImageLockModeRead = 1;
 
 } // namespace
+
+struct PictureData {
+    std::wstring path;
+    int width = 0;
+    int height = 0;
+    FILETIME written{};
+    DWORD length = 0;
+    bool decoded = false; // tried: bitmap holds the picture unless decoding failed
+    HBITMAP bitmap = nullptr;
+    void* bits = nullptr;
+
+    PictureData() = default;
+    PictureData(const PictureData&) = delete;
+    PictureData& operator=(const PictureData&) = delete;
+    ~PictureData() {
+        if (bitmap) DeleteObject(bitmap);
+    }
+    void Decode();
+};
 
 bool StartGdiPlus() {
     static const bool started = [] {
@@ -24,89 +46,159 @@ bool StartGdiPlus() {
     return started;
 }
 
-Picture::~Picture() {
-    Clear();
+namespace {
+
+// One entry per file, for the life of the skin that names it.
+std::map<std::wstring, std::shared_ptr<PictureData>>& Cache() {
+    static std::map<std::wstring, std::shared_ptr<PictureData>> cache;
+    return cache;
 }
 
-Picture::Picture(Picture&& other) noexcept {
-    *this = std::move(other);
-}
-
-Picture& Picture::operator=(Picture&& other) noexcept {
-    if (this != &other) {
-        Clear();
-        std::swap(bitmap_, other.bitmap_);
-        std::swap(bits_, other.bits_);
-        std::swap(width_, other.width_);
-        std::swap(height_, other.height_);
-        std::swap(source_, other.source_);
-    }
-    return *this;
-}
-
-void Picture::Clear() {
-    if (bitmap_) DeleteObject(bitmap_);
-    bitmap_ = nullptr;
-    bits_ = nullptr;
-    width_ = height_ = 0;
-    source_.clear();
-}
-
-bool Picture::LoadFromFile(const std::wstring& path) {
-    if (!StartGdiPlus() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return false;
+// A bitmap of the file's pixels in the premultiplied format, or null.
+HBITMAP DecodeFile(const std::wstring& path, int width, int height, void** bitsOut) {
+    if (!StartGdiPlus()) return nullptr;
     void* image = nullptr;
-    if (GdipCreateBitmapFromFile(path.c_str(), &image) != 0 || !image) return false;
-    UINT width = 0, height = 0;
-    GdipGetImageWidth(image, &width);
-    GdipGetImageHeight(image, &height);
-    bool ok = false;
-    if (width > 0 && height > 0 && width <= 16384 && height <= 16384) {
+    if (GdipCreateBitmapFromFile(path.c_str(), &image) != 0 || !image) return nullptr;
+    UINT w = 0, h = 0;
+    GdipGetImageWidth(image, &w);
+    GdipGetImageHeight(image, &h);
+    HBITMAP result = nullptr;
+    if (static_cast<int>(w) == width && static_cast<int>(h) == height) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = static_cast<LONG>(width);
-        info.bmiHeader.biHeight = -static_cast<LONG>(height); // top-down
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height; // top-down
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
         HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        GpRectInt rect{0, 0, static_cast<INT>(width), static_cast<INT>(height)};
+        GpRectInt rect{0, 0, width, height};
         GpBitmapData data{};
         if (bitmap &&
             GdipBitmapLockBits(image, &rect, kImageLockModeRead, kFormat32bppPARGB, &data) == 0) {
-            for (UINT row = 0; row < height; ++row)
-                std::memcpy(static_cast<BYTE*>(bits) + row * width * 4,
+            for (int row = 0; row < height; ++row)
+                std::memcpy(static_cast<BYTE*>(bits) + static_cast<size_t>(row) * width * 4,
                             static_cast<BYTE*>(data.scan0) +
                                 static_cast<ptrdiff_t>(row) * data.stride,
-                            width * 4);
+                            static_cast<size_t>(width) * 4);
             GdipBitmapUnlockBits(image, &data);
-            Clear();
-            bitmap_ = bitmap;
-            bits_ = bits;
-            width_ = static_cast<int>(width);
-            height_ = static_cast<int>(height);
-            source_ = path;
-            ok = true;
+            result = bitmap;
+            *bitsOut = bits;
         } else if (bitmap) {
             DeleteObject(bitmap);
         }
     }
     GdipDisposeImage(image);
+    return result;
+}
+
+// The size from the file's first bytes; false when the file cannot be read or is no picture.
+bool ReadSize(const std::wstring& path, PictureSize& size) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    uint8_t header[32] = {};
+    DWORD read = 0;
+    bool ok = ReadFile(file, header, sizeof header, &read, nullptr) &&
+              ReadPictureHeader(header, read, size);
+    CloseHandle(file);
     return ok;
 }
 
+// A file changed since it was read is read again.
+std::shared_ptr<PictureData> Known(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &attributes)) return nullptr;
+    auto found = Cache().find(path);
+    if (found != Cache().end() && found->second->length == attributes.nFileSizeLow &&
+        CompareFileTime(&found->second->written, &attributes.ftLastWriteTime) == 0)
+        return found->second;
+    PictureSize size;
+    if (!ReadSize(path, size)) return nullptr;
+    auto data = std::make_shared<PictureData>();
+    data->path = path;
+    data->width = size.width;
+    data->height = size.height;
+    data->written = attributes.ftLastWriteTime;
+    data->length = attributes.nFileSizeLow;
+    Cache()[path] = data;
+    return data;
+}
+
+} // namespace
+
+void PictureData::Decode() {
+    if (decoded) return;
+    decoded = true;
+    bitmap = DecodeFile(path, width, height, &bits);
+    // A file whose header is sound but whose pixels are not stays empty, as a picture that
+    // cannot be loaded does.
+    if (!bitmap) DebugPrint(L"***** Decode picture FAIL: %s *****\n", path);
+}
+
+bool Picture::LoadFromFile(const std::wstring& path) {
+    std::shared_ptr<PictureData> data = Known(path);
+    if (!data) return false;
+    data_ = std::move(data);
+    return true;
+}
+
+int Picture::Width() const {
+    return data_ ? data_->width : 0;
+}
+
+int Picture::Height() const {
+    return data_ ? data_->height : 0;
+}
+
+const std::wstring& Picture::Source() const {
+    static const std::wstring none;
+    return data_ ? data_->path : none;
+}
+
 void Picture::Draw(HDC dc, int x, int y, int width, int height) const {
-    if (!bitmap_ || width <= 0 || height <= 0) return;
+    if (!data_ || width <= 0 || height <= 0) return;
+    data_->Decode();
+    if (!data_->bitmap) return;
     HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, bitmap_);
+    HGDIOBJ old = SelectObject(source, data_->bitmap);
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, x, y, width, height, source, 0, 0, width_, height_, blend);
+    AlphaBlend(dc, x, y, width, height, source, 0, 0, data_->width, data_->height, blend);
     SelectObject(source, old);
     DeleteDC(source);
 }
 
 unsigned char Picture::AlphaAt(int x, int y) const {
-    if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
-    return static_cast<const BYTE*>(bits_)[(static_cast<size_t>(y) * width_ + x) * 4 + 3];
+    if (!data_ || x < 0 || y < 0 || x >= data_->width || y >= data_->height) return 0;
+    data_->Decode();
+    if (!data_->bits) return 0;
+    return static_cast<const BYTE*>(
+        data_->bits)[(static_cast<size_t>(y) * data_->width + x) * 4 + 3];
+}
+
+bool PrefetchPicture(const std::wstring& path) {
+    return Known(path) != nullptr;
+}
+
+size_t DecodePendingPictures(size_t count) {
+    size_t waiting = 0;
+    for (auto& entry : Cache()) {
+        if (entry.second->decoded) continue;
+        if (count > 0) {
+            entry.second->Decode();
+            --count;
+        } else {
+            ++waiting;
+        }
+    }
+    return waiting;
+}
+
+void TrimPictureCache(const std::wstring& keepPrefix) {
+    for (auto it = Cache().begin(); it != Cache().end();) {
+        bool held = it->second.use_count() > 1;
+        bool kept = !keepPrefix.empty() && it->first.compare(0, keepPrefix.size(), keepPrefix) == 0;
+        it = held || kept ? std::next(it) : Cache().erase(it);
+    }
 }

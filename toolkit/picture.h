@@ -1,35 +1,38 @@
 #pragma once
-// A decoded picture (bitmap or PNG) kept as a premultiplied 32-bit bitmap, so that pictures
-// with transparency overlay whatever lies behind them.
+// A picture (bitmap or PNG) kept as a premultiplied 32-bit bitmap, so that pictures with
+// transparency overlay whatever lies behind them. Pictures are shared: every control showing
+// the same file holds the same decoded bitmap, and a file is read once. Decoding waits until
+// the picture is first drawn or hit-tested (or until DecodePendingPictures), because the size,
+// which layout needs at once, comes from the file's header.
 #include <windows.h>
 
+#include <memory>
 #include <string>
+
+struct PictureData;
 
 class Picture {
   public:
-    Picture() = default;
-    ~Picture();
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
-    Picture(Picture&& other) noexcept;
-    Picture& operator=(Picture&& other) noexcept;
-
-    // False when the file is missing or cannot be decoded; the picture is then unchanged.
+    // False when the file is missing or is no picture; the picture is then unchanged.
     bool LoadFromFile(const std::wstring& path);
-    void Clear();
-    bool Empty() const { return bitmap_ == nullptr; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    const std::wstring& Source() const { return source_; }
+    void Clear() { data_.reset(); }
+    bool Empty() const { return !data_; }
+    int Width() const;
+    int Height() const;
+    const std::wstring& Source() const;
 
     void Draw(HDC dc, int x, int y, int width, int height) const;
     // The alpha of one pixel (0 for outside or no picture).
     unsigned char AlphaAt(int x, int y) const;
 
   private:
-    HBITMAP bitmap_ = nullptr;
-    void* bits_ = nullptr;
-    int width_ = 0;
-    int height_ = 0;
-    std::wstring source_;
+    std::shared_ptr<PictureData> data_;
 };
+
+// Makes the file known (its size read, nothing decoded) so that DecodePendingPictures takes
+// it too; false when it is no picture.
+bool PrefetchPicture(const std::wstring& path);
+// Decodes at most count of the known pictures not decoded yet; how many are still waiting.
+size_t DecodePendingPictures(size_t count);
+// Forgets the pictures no control holds, except those whose path starts with keepPrefix.
+void TrimPictureCache(const std::wstring& keepPrefix);

@@ -1,5 +1,6 @@
 #include "device/active_device.h"
 
+#include "device/protocol_pause.h"
 #include "app_config.h"
 #include "debug_output.h"
 #include "device_id_mgr.h"
@@ -24,7 +25,7 @@ void SelectActiveDevice(VidPid ids) {
     int result = dlltr::SetActive_Device(ids.vid, ids.pid);
     if (result == 0) return;
     DebugPrint(L"***** fnDLLTR_SetActive_Device, ret = %d *****", result);
-    Sleep(100);
+    ProtocolPause(100);
     dlltr::SetActive_Device(ids.vid, ids.pid);
 }
 

@@ -1,5 +1,6 @@
 #include "effects/effect_model.h"
 
+#include "device/protocol_pause.h"
 #include "debug_output.h"
 #include "device/device_library.h"
 #include "device/extension_driver.h"
@@ -354,11 +355,11 @@ void EffectModel::ApplyPresetString(const std::vector<std::wstring>& fields, int
 }
 
 int EffectModel::GetEEPROMData() {
-    Sleep(kEepromWait);
+    ProtocolPause(kEepromWait);
     uint8_t flags = 0;
     if (dlltr::Read_I2C_ById(kEepromDevice, kEepromFlags, &flags, 1, 100, 0) != 0) return 2;
     if (flags == 0x00 || flags == 0xFF) {
-        Sleep(2 * kEepromWait);
+        ProtocolPause(2 * kEepromWait);
         if (dlltr::Read_I2C_ById(kEepromDevice, kEepromFlags, &flags, 1, 100, 0) != 0) return 2;
         if (flags == 0x00 || flags == 0xFF) return 3;
     }

@@ -1,5 +1,6 @@
 #include "effects/lighting.h"
 
+#include "device/protocol_pause.h"
 #include "debug_output.h"
 #include "device/hid_access.h"
 #include "effects/profile_values.h"
@@ -117,15 +118,15 @@ void Lighting::InitLedColors() {
     if (state_.LEDPageMode != 1 || state_.LedColorsPending != 1) return;
     worker_.Start([this](LedWorker& worker) { WorkerRound(worker); });
     SendLedStep(CallTarget(), kPaletteSteps);
-    Sleep(kStepPauseMs);
+    ProtocolPause(kStepPauseMs);
     worker_.Signal();
-    Sleep(kSignalPauseMs);
+    ProtocolPause(kSignalPauseMs);
     if (OnProcessMessages) OnProcessMessages();
     if (state_.LedColorsPending.exchange(0) != 1) return;
     state_.LedColorCount = 0;
     SendSelectedState();
     for (int index = 1; index <= kPaletteSize; ++index) {
-        Sleep(kColourPauseMs);
+        ProtocolPause(kColourPauseMs);
         SendPaletteColour(index);
     }
 }
@@ -162,7 +163,7 @@ void Lighting::EffectCheckImageClick(int effect) {
     state_.LedColorCount = 0;
     if (!DeviceUsable()) return;
     SendMode(mode, SpeedOf(effect));
-    Sleep(kCommandPauseMs);
+    ProtocolPause(kCommandPauseMs);
 }
 
 void Lighting::SpeedThumbMoved(int effect, int left, const SpeedTrack& track) {
@@ -175,7 +176,7 @@ void Lighting::SpeedThumbMoved(int effect, int left, const SpeedTrack& track) {
 void Lighting::SpeedThumbReleased(int effect) {
     if (effect < 1 || effect > kLedEffectCount || effect != SelectedEffect()) return;
     worker_.Signal();
-    Sleep(kCommandPauseMs);
+    ProtocolPause(kCommandPauseMs);
     EffectCheckImageClick(effect);
 }
 
@@ -190,7 +191,7 @@ bool Lighting::SwatchColourChosen(int tag, uint32_t colour) {
         state_.LEDColorRGB[index - 1] = static_cast<int32_t>(colour);
         if (!DeviceUsable()) return true;
         SendPaletteColour(index);
-        Sleep(kCommandPauseMs);
+        ProtocolPause(kCommandPauseMs);
         return true;
     }
     if (tag == kBreatheSwatchTag) {

@@ -1,5 +1,6 @@
 #include "effects/lighting_calls.h"
 
+#include "device/protocol_pause.h"
 #include "debug_output.h"
 #include "device/device_library.h"
 #include "effects/lighting_values.h"
@@ -22,7 +23,7 @@ template <typename Call> int WithRetry(const wchar_t* name, Call call) {
     int result = call();
     if (result != 0) {
         DebugPrint(L"***** fnDLLTR_%s, ret = %d *****\n", name, result);
-        Sleep(kRetryMs);
+        ProtocolPause(kRetryMs);
         call();
     }
     return result;

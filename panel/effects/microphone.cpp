@@ -1,5 +1,6 @@
 #include "effects/microphone.h"
 
+#include "device/protocol_pause.h"
 #include "debug_output.h"
 #include "device/audio_commands.h"
 #include "device/device_library.h"
@@ -31,7 +32,7 @@ std::wstring EncValueName(const ActiveDevice& device) {
 // A library call that fails is made once more after 100 ms.
 template <typename Call> void WithRetry(Call call) {
     if (call() != 0) {
-        Sleep(100);
+        ProtocolPause(100);
         call();
     }
 }
@@ -240,7 +241,7 @@ void Microphone::MonitorRegisters(bool on) {
         return dlltr::Read_Register(kMonitorSwitchRegister, &ignored);
     });
     WithRetry([] { return dlltr::Write_Register(kMonitorSwitchRegister, kMonitorSwitchValue); });
-    Sleep(300);
+    ProtocolPause(300);
     WithRetry([on] { return dlltr::Write_Register(kMonitorRegister, on ? kMonitorOn : 0); });
 }
 
@@ -259,7 +260,7 @@ void Microphone::ApplyMicMonitor(bool on) {
         }
         break;
     case 3:
-        Sleep(300);
+        ProtocolPause(300);
         SetCaptureListen(on, device_.m_wVid, device_.m_wPid);
         RestartAudioService();
         break;

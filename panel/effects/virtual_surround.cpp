@@ -1,5 +1,6 @@
 #include "effects/virtual_surround.h"
 
+#include "device/protocol_pause.h"
 #include "debug_output.h"
 #include "device/device_library.h"
 #include "effects/profile_values.h"
@@ -149,7 +150,7 @@ void VirtualSurround::ApplyDefaults() {
 
 void VirtualSurround::SendOff(bool retry) {
     if (SendVirtual7ch1(0) != 0 && retry) {
-        Sleep(100);
+        ProtocolPause(100);
         SendVirtual7ch1(0);
     }
 }

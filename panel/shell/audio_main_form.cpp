@@ -7,6 +7,7 @@
 #include "exception.h"
 #include "int_conversions.h"
 #include "device/extension_driver.h"
+#include "device/protocol_pause.h"
 #include "text_helpers.h"
 #include "shell/platform_code.h"
 #include "text_format.h"
@@ -263,7 +264,7 @@ std::wstring TAudioMainForm::InspectExtra() const {
         L"activations=%d endpointReady=%d page=%d platform=%d plugins=%d deviceIn=%d "
         L"deviceOut=%d eq=%d 3d=%d fbm=%d preset=%d effect=%d alphaLink=%d betaLink=%d "
         L"micValue=%d boost=%d mute=%d monitor=%d enc=%d encLevel=%d surround=%d motion=%d "
-        L"bee=%d beeSound=%d led=%d skin=%s language=%s resolution=%s\n",
+        L"bee=%d beeSound=%d led=%d pausedMs=%lu skin=%s language=%s resolution=%s\n",
         m_View.DeviceStateKey(), m_Device.m_bDevicePresent ? 1 : 0, effects.Sync() ? 1 : 0,
         m_Device.m_wVid, m_Device.m_wPid, m_hDevice ? 1 : 0, Timer1.Enabled() ? 1 : 0,
         m_iActivationCount, m_bEndpointReady ? 1 : 0, m_View.CurrentPage(), m_iPlatform,
@@ -275,7 +276,7 @@ std::wstring TAudioMainForm::InspectExtra() const {
         microphone.ENCEnable() ? 1 : 0, microphone.ENCLevel(), surround.Enable7ch1() ? 1 : 0,
         static_cast<int>(surround.Motion()), surround.BeeRunning() ? 1 : 0,
         surround.BeePlaying() ? 1 : 0, m_Features.lighting.LedOn() ? 1 : 0,
-        m_View.SkinName(), m_View.LanguageName(), m_View.ResolutionFolder());
+        ProtocolPauseTotal(), m_View.SkinName(), m_View.LanguageName(), m_View.ResolutionFolder());
     out += m_View.DescribeLighting();
     if (CTrayIcon)
         out += FormatText(L"tray visible=%d shown=%d hint=%s\n", CTrayIcon->Visible() ? 1 : 0,

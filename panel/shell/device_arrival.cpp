@@ -2,6 +2,7 @@
 // seconds while it is not usable; lost on the removal of its HID interface.
 #include "shell/audio_main_form.h"
 
+#include "device/protocol_pause.h"
 #include "application.h"
 #include "debug_output.h"
 #include "device/device_library.h"
@@ -74,7 +75,7 @@ void TAudioMainForm::OnDeviceChange(WPARAM event, LPARAM data) {
 
 void TAudioMainForm::DeviceArrival() {
     WriteDebugText(L"DeviceArrival1");
-    Sleep(100);
+    ProtocolPause(100);
     PrepareEndpoint();
     m_Features.microphone.DeviceArrived();
     // The device found at creation is still attached: another device arrived.
@@ -84,18 +85,18 @@ void TAudioMainForm::DeviceArrival() {
     VidPid ids = ParseVidPid(hardwareId);
     m_Device.m_wVid = ids.vid;
     m_Device.m_wPid = ids.pid;
-    Sleep(100);
+    ProtocolPause(100);
     SelectActiveDevice(ids);
     RecheckDevice(true);
     if (!m_Device.m_bDevicePresent) return;
 
-    Sleep(100);
+    ProtocolPause(100);
     m_Features.lighting.ResendLedSwitch();
     m_pCaptureEndpoint.reset();
     if (m_View.CurrentPage() == kPageENC) m_Features.microphone.RefreshENC();
     if (m_View.CurrentPage() == kPageVoice) m_Features.microphone.RefreshVoiceMagic();
     if (m_Features.effects.ReadEEPROMData()) {
-        Sleep(100);
+        ProtocolPause(100);
         Application().ProcessMessages();
         int result = m_Features.effects.GetEEPROMData();
         DebugPrint(L"***** m_bReadEEPROMData = TRUE, GetEEPROMData, relt = %d *****", result);
@@ -113,7 +114,7 @@ void TAudioMainForm::RecheckDevice(bool pauseBeforeDriverCheck) {
         ShowDeviceState(DeviceState::NoHid);
     } else {
         hid.reset();
-        if (pauseBeforeDriverCheck) Sleep(100);
+        if (pauseBeforeDriverCheck) ProtocolPause(100);
         ShowDeviceState(ExtensionDriverPresent(m_Device.m_wVid, m_Device.m_wPid) == 0
                             ? DeviceState::Usable
                             : DeviceState::HidWithoutDriver);
@@ -126,7 +127,7 @@ void TAudioMainForm::ActivationSteps() {
     RefreshMicSettings();
     DriverStatusRequest();
     if (dlltr::SetVirtual7ch1_OnOff(0) != 0) {
-        Sleep(100);
+        ProtocolPause(100);
         dlltr::SetVirtual7ch1_OnOff(0);
     }
     m_Features.surround.SendOff(true);
@@ -136,18 +137,18 @@ void TAudioMainForm::ActivationSteps() {
 
 void TAudioMainForm::Timer1Timer() {
     WriteDebugText(L"DeviceArrivalforTimer1");
-    Sleep(100);
+    ProtocolPause(100);
     std::wstring hardwareId;
     if (!FindActiveDevice(m_AppFolderPath.SourceFolderFullPath, &hardwareId)) return;
     VidPid ids = ParseVidPid(hardwareId);
     m_Device.m_wVid = ids.vid;
     m_Device.m_wPid = ids.pid;
     SelectActiveDevice(ids);
-    Sleep(100);
+    ProtocolPause(100);
     RecheckDevice(false);
     if (!m_Device.m_bDevicePresent) return;
 
-    Sleep(100);
+    ProtocolPause(100);
     PrepareEndpoint();
     m_Features.microphone.DeviceArrived();
     m_Features.lighting.ResendLedSwitch();

@@ -2,6 +2,7 @@
 // and the pages.
 #include "ui/main_form_view.h"
 
+#include "device/protocol_pause.h"
 #include "application.h"
 #include "check_box.h"
 #include "file_dialog.h"
@@ -82,7 +83,7 @@ void MainFormView::CreateDesign() {
     ListenToDeviceCheckBox->OnClick = [this](CheckBox& box) {
         SetCaptureListen(box.Checked(), device_.m_wVid, device_.m_wPid);
         RestartAudioService();
-        Sleep(300);
+        ProtocolPause(300);
     };
 }
 

@@ -10,6 +10,7 @@
 #include "ui/control_table.h"
 #include "ui/language_texts.h"
 #include "ui/skin_settings.h"
+#include "timer.h"
 
 #include <windows.h>
 
@@ -195,6 +196,11 @@ class MainFormView {
     Label* DeviceActiveLabel = nullptr;
     std::unique_ptr<CheckBox> BeeCheckBox;
     std::unique_ptr<CheckBox> ListenToDeviceCheckBox;
+    // The skin's pictures not shown yet, decoded a few at a time once the window waits for
+    // input, so that start-up decodes only what the first page shows.
+    std::vector<std::wstring> picturesToDecode_;
+    Timer pictureTimer_;
+    void DecodeSomePictures();
 
     // The lighting page: thumbs where the lighting has them, swatches in its colours.
     void ShowLighting();

@@ -1,6 +1,7 @@
 #include "ui/skin_keys.h"
 
 #include <iterator>
+#include <unordered_map>
 
 namespace {
 
@@ -264,9 +265,15 @@ const std::vector<SkinKey>& SkinKeys() {
     return keys;
 }
 
+// Looked up for every control at each refresh: a hash of "section/name" rather than a walk.
 int SkinKeyIndex(const std::wstring& section, const std::wstring& name) {
-    const std::vector<SkinKey>& keys = SkinKeys();
-    for (size_t i = 0; i < keys.size(); ++i)
-        if (name == keys[i].name && section == keys[i].section) return static_cast<int>(i);
-    return -1;
+    static const std::unordered_map<std::wstring, int> index = [] {
+        std::unordered_map<std::wstring, int> built;
+        const std::vector<SkinKey>& keys = SkinKeys();
+        for (size_t i = 0; i < keys.size(); ++i)
+            built.emplace(std::wstring(keys[i].section) + L'/' + keys[i].name, static_cast<int>(i));
+        return built;
+    }();
+    auto found = index.find(section + L'/' + name);
+    return found == index.end() ? -1 : found->second;
 }

@@ -7,6 +7,7 @@
 #include "effects/panel_features.h"
 #include "form.h"
 #include "image.h"
+#include "picture.h"
 #include "menu.h"
 #include "shape.h"
 #include "ui/skin_files.h"
@@ -214,6 +215,28 @@ void MainFormView::ApplySkin() {
     bool shaped = settings_.regionCut && ApplyRegionFile();
     if (!shaped && main && !main->GetPicture().Empty())
         form_.SetClientSize(main->GetPicture().Width(), main->GetPicture().Height());
+
+    // Pictures of earlier skins that no control shows are let go; the rest of this skin's
+    // pictures are decoded after the window is up.
+    TrimPictureCache(SkinFolder());
+    picturesToDecode_.clear();
+    for (const SkinItem& item : m_Skin.items)
+        if (!item.ImageFile.empty()) picturesToDecode_.push_back(SkinFolder() + item.ImageFile);
+    pictureTimer_.SetInterval(10);
+    pictureTimer_.OnTimer = [this] { DecodeSomePictures(); };
+    pictureTimer_.SetEnabled(true);
+}
+
+// A timer's message comes only when nothing else waits, so input is never held up; two
+// pictures a tick keep each pause short.
+void MainFormView::DecodeSomePictures() {
+    const size_t kPerTick = 2;
+    for (size_t n = 0; n < kPerTick && !picturesToDecode_.empty(); ++n) {
+        PrefetchPicture(picturesToDecode_.back());
+        picturesToDecode_.pop_back();
+    }
+    if (DecodePendingPictures(kPerTick) == 0 && picturesToDecode_.empty())
+        pictureTimer_.SetEnabled(false);
 }
 
 bool MainFormView::ApplyRegionFile() {
