@@ -15,6 +15,7 @@ trv_start_xvfb
 trv_start_wineserver
 export TRV42XX_SIMULATOR=1
 for b in win64 win32; do
+  timeout 1800 "$ROOT/scripts/wine-run.sh" "$ROOT/build/$b/bin/startup_bench.exe" "${START_RUNS:-9}"
   timeout 600 "$ROOT/scripts/wine-run.sh" "$ROOT/build/$b/bin/eq_slider_bench.exe" "${EQ_MOVES:-200}"
   timeout 900 "$ROOT/scripts/wine-run.sh" "$ROOT/build/$b/bin/panel_idle_bench.exe" "${IDLE_SECONDS:-30}"
 done
