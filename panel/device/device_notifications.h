@@ -4,7 +4,6 @@
 // removals and the window hands them to itself as the same message.
 #include <windows.h>
 
-#include <atomic>
 #include <cstdint>
 #include <thread>
 
@@ -26,6 +25,6 @@ class DeviceNotifications {
   private:
     HDEVNOTIFY handle_ = nullptr;
     std::thread watcher_;
-    std::atomic<bool> stop_{false};
+    HANDLE stop_ = nullptr; // set to end the watcher
     uint32_t delivered_ = 0;
 };

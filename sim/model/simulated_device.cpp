@@ -13,6 +13,8 @@ const wchar_t SimulatedDevice::kCaptureDescription[] = L"TRV 42xx USB Audio";
 namespace {
 
 const wchar_t kLockName[] = L"TRV42xxSimulatorLock";
+// Set at each arrival or removal, so that a watcher sleeps until there is one.
+const wchar_t kEventSignalName[] = L"TRV42xxSimulatorEvents";
 const wchar_t kHidClassSuffix[] = L"#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 
 std::wstring StateFilePath() {
@@ -88,6 +90,7 @@ SimulatedDevice& SimulatedDevice::Instance() {
 
 SimulatedDevice::SimulatedDevice() {
     mutex_ = CreateMutexW(nullptr, FALSE, kLockName);
+    eventSignal_ = CreateEventW(nullptr, FALSE, FALSE, kEventSignalName);
     Lock lock(mutex_);
     file_ = CreateFileW(StateFilePath().c_str(), GENERIC_READ | GENERIC_WRITE,
                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
@@ -106,6 +109,7 @@ SimulatedDevice::~SimulatedDevice() {
     if (mapping_) CloseHandle(mapping_);
     if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
     if (mutex_) CloseHandle(mutex_);
+    if (eventSignal_) CloseHandle(eventSignal_);
 }
 
 void SimulatedDevice::Reset() {
@@ -202,6 +206,7 @@ void SimulatedDevice::PostEventLocked(State& s, bool arrival, bool hidClass,
     e.hidClass = hidClass ? 1 : 0;
     CopyText(e.path, 96, path);
     ++s.eventNext;
+    if (eventSignal_) SetEvent(eventSignal_);
 }
 
 std::vector<DeviceEvent> SimulatedDevice::EventsSince(uint32_t sequence) {

@@ -55,6 +55,8 @@ class SimulatedDevice {
     void SetReportLengths(uint16_t output, uint16_t input);
     std::vector<DeviceEvent> EventsSince(uint32_t sequence);
     uint32_t EventSequence();
+    // An auto-reset event set at each arrival or removal (null when it could not be made).
+    HANDLE EventSignal() const { return eventSignal_; }
 
     // The device-setup list.
     std::vector<DeviceListEntry> DeviceList();
@@ -129,6 +131,7 @@ class SimulatedDevice {
     void PostEventLocked(State& s, bool arrival, bool hidClass, const std::wstring& path);
 
     HANDLE mutex_ = nullptr;
+    HANDLE eventSignal_ = nullptr;
     HANDLE file_ = INVALID_HANDLE_VALUE;
     HANDLE mapping_ = nullptr;
     State* state_ = nullptr;
