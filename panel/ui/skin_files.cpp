@@ -9,6 +9,10 @@
 
 #include <windows.h>
 
+#include <map>
+#include <memory>
+#include <vector>
+
 namespace {
 
 // The profile functions give values of at most 255 characters.
@@ -65,9 +69,57 @@ const wchar_t* RegionProblem(int result) {
 
 } // namespace
 
+namespace {
+
+std::wstring Lowered(std::wstring text) {
+    if (!text.empty()) CharLowerBuffW(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// The "key=value" lines of a section as the platform's section reader gives them (comments
+// and empty lines left out, names and values trimmed), keyed by the lowered name; the first
+// of equal names counts, as for the key reader.
+std::map<std::wstring, std::wstring> ReadSection(const std::wstring& path,
+                                                 const std::wstring& section) {
+    std::map<std::wstring, std::wstring> entries;
+    std::vector<wchar_t> buffer(32 * 1024);
+    DWORD length = 0;
+    for (;;) {
+        length = GetPrivateProfileSectionW(section.c_str(), buffer.data(),
+                                           static_cast<DWORD>(buffer.size()), path.c_str());
+        if (length + 2 < buffer.size() || buffer.size() >= (1u << 24)) break;
+        buffer.resize(buffer.size() * 2); // cut short: the section is larger
+    }
+    for (size_t at = 0; at < length && buffer[at];) {
+        const std::wstring line(&buffer[at]);
+        at += line.size() + 1;
+        const size_t equals = line.find(L'=');
+        if (equals == std::wstring::npos) continue; // a name without a value reads as empty
+        std::wstring value = line.substr(equals + 1);
+        // The key reader takes off one pair of enclosing quotes.
+        if (value.size() > 1 && (value[0] == L'"' || value[0] == L'\'') &&
+            value.back() == value[0])
+            value = value.substr(1, value.size() - 2);
+        entries.emplace(Lowered(line.substr(0, equals)), value.substr(0, kProfileBuffer - 1));
+    }
+    return entries;
+}
+
+} // namespace
+
+// A skin or language file has hundreds of keys, and the platform parses and checks the file
+// for every single key read: each section is read once and its keys are found in memory.
 ProfileReader ProfileFileReader(const std::wstring& path) {
-    return [path](const std::wstring& section, const std::wstring& key) {
-        return ReadProfileValue(path, section, key);
+    auto sections = std::make_shared<std::map<std::wstring, std::map<std::wstring, std::wstring>>>();
+    return [path, sections](const std::wstring& section, const std::wstring& key) {
+        // The section reader leaves out comment lines, which the key reader still finds.
+        if (!key.empty() && key[0] == L';') return ReadProfileValue(path, section, key);
+        const std::wstring name = Lowered(section);
+        auto found = sections->find(name);
+        if (found == sections->end())
+            found = sections->emplace(name, ReadSection(path, section)).first;
+        auto entry = found->second.find(Lowered(key));
+        return entry == found->second.end() ? std::wstring() : entry->second;
     };
 }
 

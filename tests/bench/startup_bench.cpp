@@ -5,6 +5,7 @@
 // test: run it by hand (scripts/bench.sh).
 #include "inspect_client.h"
 #include "running_panel.h"
+#include "simulated_device.h"
 #include "test_support.h"
 
 #include <windows.h>
@@ -86,6 +87,12 @@ void PrintRow(const char* name, const Summary& s, const char* unit) {
 
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
+    // A device plugged in and answering, and the default skin and language, whatever earlier
+    // runs left.
+    sim::SimulatedDevice::Instance().Reset();
+    wchar_t appData[MAX_PATH] = L"";
+    if (GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH))
+        DeleteFileW((std::wstring(appData) + L"\\TRV 42xx Audio\\AudioConfig.cfg").c_str());
     SetEnvironmentVariableW(L"TRV42XX_SIMULATOR", L"1");
     SetEnvironmentVariableW(L"TRV42XX_INSPECT", L"1");
     const std::wstring empty = Quoted(BinFolder() + L"empty_window.exe");

@@ -62,6 +62,49 @@ TEST(ProfileFileReader, ReadsUtf16AndAnsiFiles) {
     EXPECT_EQ(L"", ProfileFileReader(temp.Path() + L"missing.ini")(L"EQ", L"Back_EQImage"));
 }
 
+// The reader takes each section once; what it gives must be what the platform's key reader
+// gives for the same file: case, quotes, comments, repeated names and sections, '=' in values.
+TEST(ProfileFileReader, GivesWhatTheKeyReaderGives) {
+    TempFolder temp;
+    const std::wstring file = temp.Path() + L"Tricky.ini";
+    WriteFileBytes(file, "; leading comment\r\n"
+                         "[Main]\r\n"
+                         "Plain=value\r\n"
+                         "  Spaced  =  padded value  \r\n"
+                         "Quoted=\"in quotes\"\r\n"
+                         "Single='single'\r\n"
+                         "HalfQuoted=\"open\r\n"
+                         "LoneQuote=\"\r\n"
+                         "Equals=a=b=c\r\n"
+                         "Empty=\r\n"
+                         "NoValue\r\n"
+                         ";Commented=yes\r\n"
+                         "Twice=first\r\n"
+                         "twice=second\r\n"
+                         "[main]\r\n"
+                         "Later=from the repeated section\r\n"
+                         "[Other]\r\n"
+                         "Plain=other\r\n"
+                         "Long=\"" + std::string(300, 'y') + "\"\r\n");
+    const ProfileReader reader = ProfileFileReader(file);
+    const wchar_t* const sections[] = {L"Main", L"MAIN", L"Other", L"Missing"};
+    const wchar_t* const keys[] = {L"Plain",  L"Spaced",    L"Quoted", L"Single", L"HalfQuoted",
+                                   L"LoneQuote", L"Equals", L"Empty",  L"NoValue", L";Commented",
+                                   L"Commented", L"Twice",  L"TWICE",  L"Later",  L"Long",
+                                   L"Missing"};
+    for (const wchar_t* section : sections)
+        for (const wchar_t* key : keys) {
+            wchar_t expected[256] = L"";
+            const DWORD length =
+                GetPrivateProfileStringW(section, key, L"", expected, 256, file.c_str());
+            EXPECT_EQ(reader(section, key), std::wstring(expected, length))
+                << std::string(section, section + wcslen(section)) << "/"
+                << std::string(key, key + wcslen(key));
+        }
+    EXPECT_EQ(reader(L"Main", L"Equals"), L"a=b=c");
+    EXPECT_EQ(reader(L"Main", L"Quoted"), L"in quotes");
+}
+
 TEST(SkinFolders, ListsSubfoldersOnly) {
     TempFolder temp;
     CreateDirectoryW((temp.Path() + L"Midnight").c_str(), nullptr);
