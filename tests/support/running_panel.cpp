@@ -36,9 +36,9 @@ RunningPanel::~RunningPanel() {
 }
 
 void RunningPanel::Settle() const {
-    WaitForInputIdle(process_->Handle(), 5000);
+    WaitForInputIdle(process_->Handle(), 30000);
     DWORD_PTR ignored = 0;
-    if (main_) SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    if (main_) SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
 }
 
 std::map<std::wstring, std::wstring> RunningPanel::State() const {
