@@ -155,84 +155,98 @@ bool BeeOn(const MainFormView& v, int) {
 }
 
 // One constructor per kind of row keeps the table readable.
-ControlSpec Background(const wchar_t* name, const wchar_t* section, const wchar_t* key,
-                       int page = 0) {
-    return {K::Image, name, 0, R::WindowDrag, page, section, key, nullptr, SkinLook::Static,
-            nullptr, nullptr, nullptr, 0, kWorksWithoutDevice};
+ControlRow Background(const wchar_t* name, const wchar_t* section, const wchar_t* key,
+                      int page = 0) {
+    return {K::Image, name,    0,       R::WindowDrag,      page,
+            section,  key,     nullptr, SkinLook::Static,   nullptr,
+            nullptr,  nullptr, 0,       kWorksWithoutDevice};
 }
-ControlSpec Picture(const wchar_t* name, const wchar_t* section, int page,
-                    const wchar_t* key = nullptr) {
-    return {K::Image,         name,    0,       R::Picture, page, section, key ? key : name, nullptr,
-            SkinLook::Static, nullptr, nullptr, nullptr,    0,    kNoFlags};
+ControlRow Picture(const wchar_t* name, const wchar_t* section, int page,
+                   const wchar_t* key = nullptr) {
+    return {
+        K::Image,         name,    0,       R::Picture, page, section, key ? key : name, nullptr,
+        SkinLook::Static, nullptr, nullptr, nullptr,    0,    kNoFlags};
 }
 // A picture that shows the down key while a feature state holds, and presses do nothing.
-ControlSpec Indicator(const wchar_t* name, int tagValue, const wchar_t* section, int page,
-                      const wchar_t* up, const wchar_t* down, const wchar_t* caption,
-                      ControlQuery isDown, int arg = 0) {
-    return {K::Image, name,    tagValue, R::Picture, page, section, up,   down, SkinLook::UpDown,
-            caption,  isDown, nullptr,  arg,        kNoFlags};
+ControlRow Indicator(const wchar_t* name, int tagValue, const wchar_t* section, int page,
+                     const wchar_t* up, const wchar_t* down, const wchar_t* caption,
+                     ControlQuery isDown, int arg = 0) {
+    return {K::Image,         name,    tagValue, R::Picture, page, section, up, down,
+            SkinLook::UpDown, caption, isDown,   nullptr,    arg,  kNoFlags};
 }
-ControlSpec PressButton(const wchar_t* name, int tagValue, const wchar_t* section, int page,
-                        const wchar_t* up, const wchar_t* down, const wchar_t* caption,
-                        ControlAction action, unsigned flags = kNoFlags) {
-    return {K::Image, name,    tagValue, R::PressButton, page, section, up,   down, SkinLook::UpDown,
-            caption,  nullptr, action,   0,              flags};
+ControlRow PressButton(const wchar_t* name, int tagValue, const wchar_t* section, int page,
+                       const wchar_t* up, const wchar_t* down, const wchar_t* caption,
+                       ControlAction action, unsigned flags = kNoFlags) {
+    return {K::Image,         name,    tagValue, R::PressButton, page, section, up, down,
+            SkinLook::UpDown, caption, nullptr,  action,         0,    flags};
 }
-ControlSpec Button(ControlRole role, const wchar_t* name, int tagValue, const wchar_t* section,
-                   int page, const wchar_t* up, const wchar_t* down, const wchar_t* caption,
-                   ControlQuery isDown, ControlAction action, int arg = 0,
+ControlRow Button(ControlRole role, const wchar_t* name, int tagValue, const wchar_t* section,
+                  int page, const wchar_t* up, const wchar_t* down, const wchar_t* caption,
+                  ControlQuery isDown, ControlAction action, int arg = 0,
+                  unsigned flags = kNoFlags) {
+    return {K::Image,         name,    tagValue, role,   page, section, up, down,
+            SkinLook::UpDown, caption, isDown,   action, arg,  flags};
+}
+ControlRow Slider(ControlRole role, const wchar_t* name, int tagValue, const wchar_t* section,
+                  int page, int arg = 0, unsigned flags = kNoFlags) {
+    return {K::Image,         name,    tagValue, role,    page, section, name, nullptr,
+            SkinLook::Static, nullptr, nullptr,  nullptr, arg,  flags};
+}
+ControlRow Chooser(const wchar_t* name, int tagValue, ControlRole role, const wchar_t* section,
+                   int page, SkinLook look, ControlAction action = nullptr, int arg = 0,
                    unsigned flags = kNoFlags) {
-    return {K::Image, name,   tagValue, role, page,  section, up, down, SkinLook::UpDown,
-            caption,  isDown, action,   arg,  flags};
+    return {K::Image, name, tagValue, role,    page,   section, nullptr,
+            nullptr,  look, nullptr,  nullptr, action, arg,     flags};
 }
-ControlSpec Slider(ControlRole role, const wchar_t* name, int tagValue, const wchar_t* section,
-                   int page, int arg = 0, unsigned flags = kNoFlags) {
-    return {K::Image, name,    tagValue, role, page, section, name,  nullptr, SkinLook::Static,
-            nullptr,  nullptr, nullptr,  arg,  flags};
+ControlRow LedPicture(const wchar_t* name, int tagValue, const wchar_t* up) {
+    return {K::Image,         name,    tagValue, R::LedPage, kPageLED, L"LED",  up, nullptr,
+            SkinLook::Static, nullptr, nullptr,  nullptr,    0,        kNoFlags};
 }
-ControlSpec Chooser(const wchar_t* name, int tagValue, ControlRole role, const wchar_t* section,
-                    int page, SkinLook look, ControlAction action = nullptr, int arg = 0,
-                    unsigned flags = kNoFlags) {
-    return {K::Image, name,    tagValue, role, page, section, nullptr, nullptr, look,
-            nullptr,  nullptr, action,   arg,  flags};
-}
-ControlSpec LedPicture(const wchar_t* name, int tagValue, const wchar_t* up) {
-    return {K::Image,         name,    tagValue, R::LedPage, kPageLED, L"LED", up, nullptr,
-            SkinLook::Static, nullptr, nullptr,  nullptr,    0, kNoFlags};
-}
-ControlSpec LedCheckPicture(const wchar_t* name, int tagValue, const wchar_t* up,
-                            const wchar_t* down, const wchar_t* label, LedCheck check) {
-    return {K::Image, name,       tagValue,      R::LedCheck, kPageLED, L"LED", up, down,
-            SkinLook::UpDown, label, LedCheckIs, LedCheckClick, static_cast<int>(check), kNoFlags};
+ControlRow LedCheckPicture(const wchar_t* name, int tagValue, const wchar_t* up,
+                           const wchar_t* down, const wchar_t* label, LedCheck check) {
+    return {K::Image,
+            name,
+            tagValue,
+            R::LedCheck,
+            kPageLED,
+            L"LED",
+            up,
+            down,
+            SkinLook::UpDown,
+            label,
+            LedCheckIs,
+            LedCheckClick,
+            static_cast<int>(check),
+            kNoFlags};
 }
 // A speed thumb of an effect (1 breathe, 2 rainbow, 3 multi-breathe), lit while its effect is.
-ControlSpec LedThumb(const wchar_t* name, int tagValue, const wchar_t* up, const wchar_t* down,
-                     const wchar_t* bar, int effect) {
-    return {K::Image, name, tagValue,    R::LedThumb, kPageLED, L"LED", up,     down,
-            SkinLook::UpDown, bar, LedEffectIs, nullptr, effect,      kNoFlags};
+ControlRow LedThumb(const wchar_t* name, int tagValue, const wchar_t* up, const wchar_t* down,
+                    const wchar_t* bar, int effect) {
+    return {K::Image,         name, tagValue,    R::LedThumb, kPageLED, L"LED",  up, down,
+            SkinLook::UpDown, bar,  LedEffectIs, nullptr,     effect,   kNoFlags};
 }
-ControlSpec Swatch(const wchar_t* name, int tagValue) {
-    return {K::Shape,       name,    tagValue, R::Swatch, kPageLED, nullptr, nullptr, nullptr,
-            SkinLook::None, nullptr, nullptr,  nullptr,   0, kNoFlags};
+ControlRow Swatch(const wchar_t* name, int tagValue) {
+    return {K::Shape, name,           tagValue, R::Swatch, kPageLED, nullptr, nullptr,
+            nullptr,  SkinLook::None, nullptr,  nullptr,   nullptr,  0,       kNoFlags};
 }
-ControlSpec Bevel(const wchar_t* name) {
-    return {K::Shape, name, 0, R::Bevel, 0, nullptr, nullptr, nullptr, SkinLook::None,
-            nullptr,  nullptr, nullptr, 0, kNoFlags};
+ControlRow Bevel(const wchar_t* name) {
+    return {K::Shape, name,           0,       R::Bevel, 0,       nullptr, nullptr,
+            nullptr,  SkinLook::None, nullptr, nullptr,  nullptr, 0,       kNoFlags};
 }
-ControlSpec Text(const wchar_t* name, ControlRole role = R::Text) {
-    return {K::Label, name, 0, role, 0, nullptr, nullptr, nullptr, SkinLook::None,
-            nullptr,  nullptr, nullptr, 0, kWorksWithoutDevice};
+ControlRow Text(const wchar_t* name, ControlRole role = R::Text) {
+    return {K::Label, name,           0,       role,    0,       nullptr, nullptr,
+            nullptr,  SkinLook::None, nullptr, nullptr, nullptr, 0,       kWorksWithoutDevice};
 }
-ControlSpec Caption(const wchar_t* name, int tagValue, const wchar_t* picture) {
-    return {K::Label, name,    tagValue, R::Caption, 0, nullptr, nullptr, nullptr, SkinLook::None,
-            picture,  nullptr, nullptr,  0,          kNoFlags};
+ControlRow Caption(const wchar_t* name, int tagValue, const wchar_t* picture) {
+    return {K::Label, name,           tagValue, R::Caption, 0,       nullptr, nullptr,
+            nullptr,  SkinLook::None, picture,  nullptr,    nullptr, 0,       kNoFlags};
 }
-ControlSpec PageLabel(const wchar_t* name, int tagValue, const wchar_t* tab, int page) {
-    return {K::Label, name,   tagValue, R::PageTab, 0,    nullptr, nullptr, nullptr, SkinLook::None,
-            tab,      PageIs, ShowPage, page,       kNoFlags};
+ControlRow PageLabel(const wchar_t* name, int tagValue, const wchar_t* tab, int page) {
+    return {K::Label, name,           tagValue, R::PageTab, 0,        nullptr, nullptr,
+            nullptr,  SkinLook::None, tab,      PageIs,     ShowPage, page,    kNoFlags};
 }
-ControlSpec PageTab(const wchar_t* name, int tagValue, const wchar_t* up, const wchar_t* down,
-                    const wchar_t* label, int page) {
+ControlRow PageTab(const wchar_t* name, int tagValue, const wchar_t* up, const wchar_t* down,
+                   const wchar_t* label, int page) {
     return Button(R::PageTab, name, tagValue, L"Main", 0, up, down, label, PageIs, ShowPage, page);
 }
 
@@ -243,8 +257,8 @@ const int kMotionEnlarge = static_cast<int>(SpeakerMotion::Enlarge);
 
 } // namespace
 
-const std::vector<ControlSpec>& MainFormControls() {
-    static const std::vector<ControlSpec> controls = {
+const std::vector<ControlRow>& MainFormControls() {
+    static const std::vector<ControlRow> controls = {
         // The frame: background, page backgrounds, title strip and window buttons.
         Background(L"MainFormImage", L"Main", L"MainFormImage"),
         Picture(L"Back_EQImage", L"EQ", kPageEQ),
@@ -274,7 +288,8 @@ const std::vector<ControlSpec>& MainFormControls() {
                     L"Menu2Label", LoadProfile, kActOnRelease),
         PressButton(L"Menu3Image", tag::Menu3, L"Main", 0, L"Menu3ImageUp", L"Menu3ImageDown",
                     L"Menu3Label", About, kActOnRelease | kWorksWithoutDevice),
-        PageTab(L"PageEQImage", tag::PageEQ, L"PageEQUpImage", L"PageEQDownImage", L"PageEQLabel", kPageEQ),
+        PageTab(L"PageEQImage", tag::PageEQ, L"PageEQUpImage", L"PageEQDownImage", L"PageEQLabel",
+                kPageEQ),
         PageTab(L"Page3DImage", tag::Page3D, L"Page3DUpImage", L"Page3DDownImage", L"Page3DLabel",
                 kPage3D),
         PageTab(L"PageEffectImage", tag::PageEffect, L"PageEffectUpImage", L"PageEffectDownImage",
@@ -323,7 +338,8 @@ const std::vector<ControlSpec>& MainFormControls() {
         Slider(R::EQBar, L"EQ3600HzBarDownImage", tag::EQBarDown + 3, L"EQ", 0, 3),
         Slider(R::EQBar, L"EQ12000HzBarDownImage", tag::EQBarDown + 4, L"EQ", 0, 4),
         // The first thumb answers without a device too; the hook still guards its drag.
-        Slider(R::EQThumb, L"EQ60HzSliderImage", tag::EQSlider, L"EQ", kPageEQ, 0, kWorksWithoutDevice),
+        Slider(R::EQThumb, L"EQ60HzSliderImage", tag::EQSlider, L"EQ", kPageEQ, 0,
+               kWorksWithoutDevice),
         Slider(R::EQThumb, L"EQ300HzSliderImage", tag::EQSlider + 1, L"EQ", kPageEQ, 1),
         Slider(R::EQThumb, L"EQ1200HzSliderImage", tag::EQSlider + 2, L"EQ", kPageEQ, 2),
         Slider(R::EQThumb, L"EQ3600HzSliderImage", tag::EQSlider + 3, L"EQ", kPageEQ, 3),
@@ -331,10 +347,10 @@ const std::vector<ControlSpec>& MainFormControls() {
 
         // 3D page.
         // The 3D page's own switch does what the equaliser page's 3D button does.
-        Button(R::Switch, L"D33DENImage", tag::EQ3DEnable, L"3D", kPage3D, L"D33DENImageUp", L"D33DENImageDown",
-               L"D33DENLabel", D3On, Set3D),
-        Button(R::Switch, L"D3FBMImage", tag::FBM, L"3D", kPage3D, L"D3FBMImageUp", L"D3FBMImageDown",
-               L"D3FBMLabel", FBMOn, SetFBM),
+        Button(R::Switch, L"D33DENImage", tag::EQ3DEnable, L"3D", kPage3D, L"D33DENImageUp",
+               L"D33DENImageDown", L"D33DENLabel", D3On, Set3D),
+        Button(R::Switch, L"D3FBMImage", tag::FBM, L"3D", kPage3D, L"D3FBMImageUp",
+               L"D3FBMImageDown", L"D3FBMLabel", FBMOn, SetFBM),
         PressButton(L"D3ResetImage", tag::D3Reset, L"3D", kPage3D, L"D3ResetImageUp",
                     L"D3ResetImageDown", L"D3ResetLabel", Reset3D),
         Picture(L"D3LChannelImage", L"3D", kPage3D),
@@ -363,20 +379,21 @@ const std::vector<ControlSpec>& MainFormControls() {
         // StoneGallery pair to tag 20, whatever their names: the mode follows the tag.
         Chooser(L"EffectPicImage", 0, R::Picture, L"Effect", kPageEffect, SkinLook::ByEffectMode),
         Button(R::GroupMember, L"EffectButtonNonImage", tag::EffectNon, L"Effect", kPageEffect,
-               L"EffectButtonNonImageUp", L"EffectButtonNonImageDown", L"EffectNonLabel",
-               EffectIs, SelectEffect, 1),
-        Button(R::GroupMember, L"EffectButtonTheaterImage", tag::EffectNon + 1, L"Effect", kPageEffect,
-               L"EffectButtonTheaterImageUp", L"EffectButtonTheaterImageDown",
+               L"EffectButtonNonImageUp", L"EffectButtonNonImageDown", L"EffectNonLabel", EffectIs,
+               SelectEffect, 1),
+        Button(R::GroupMember, L"EffectButtonTheaterImage", tag::EffectNon + 1, L"Effect",
+               kPageEffect, L"EffectButtonTheaterImageUp", L"EffectButtonTheaterImageDown",
                L"EffectTheaterLabel", EffectIs, SelectEffect, 2),
-        Button(R::GroupMember, L"EffectButtonStoneGalleryImage", tag::EffectNon + 2, L"Effect", kPageEffect,
-               L"EffectButtonBathroomImageUp", L"EffectButtonBathroomImageDown",
+        Button(R::GroupMember, L"EffectButtonStoneGalleryImage", tag::EffectNon + 2, L"Effect",
+               kPageEffect, L"EffectButtonBathroomImageUp", L"EffectButtonBathroomImageDown",
                L"EffectBathroomLabel", EffectIs, SelectEffect, 3),
-        Button(R::GroupMember, L"EffectButtonLivingroomImage", tag::EffectNon + 3, L"Effect", kPageEffect,
-               L"EffectButtonLivingroomImageUp", L"EffectButtonLivingroomImageDown",
+        Button(R::GroupMember, L"EffectButtonLivingroomImage", tag::EffectNon + 3, L"Effect",
+               kPageEffect, L"EffectButtonLivingroomImageUp", L"EffectButtonLivingroomImageDown",
                L"EffectLivingroomLabel", EffectIs, SelectEffect, 4),
-        Button(R::GroupMember, L"EffectButtonBathroomImage", tag::EffectNon + 4, L"Effect", kPageEffect,
-               L"EffectButtonStoneGalleryImageUp", L"EffectButtonStoneGalleryImageDown",
-               L"EffectStoneGalleryLabel", EffectIs, SelectEffect, 5),
+        Button(R::GroupMember, L"EffectButtonBathroomImage", tag::EffectNon + 4, L"Effect",
+               kPageEffect, L"EffectButtonStoneGalleryImageUp",
+               L"EffectButtonStoneGalleryImageDown", L"EffectStoneGalleryLabel", EffectIs,
+               SelectEffect, 5),
         Picture(L"EffectButtonLineImage1", L"Effect", kPageEffect),
         Picture(L"EffectButtonLineImage2", L"Effect", kPageEffect),
         Picture(L"EffectButtonLineImage3", L"Effect", kPageEffect),
@@ -387,8 +404,9 @@ const std::vector<ControlSpec>& MainFormControls() {
                L"MicBoostImageDown", L"MicBoostLabel", BoostOn, SetBoost),
         Button(R::Switch, L"MicMuteImage", tag::MicMute, L"Mic", kPageMic, L"MicMuteImageUp",
                L"MicMuteImageDown", L"MicMuteLabel", MuteOn, SetMute),
-        Button(R::Switch, L"MicMonitorImage", tag::MicMonitor, L"Mic", kPageMic, L"MicMonitorImageUp",
-               L"MicMonitorImageDown", L"MicMonitorLabel", MonitorOn, SetMonitor),
+        Button(R::Switch, L"MicMonitorImage", tag::MicMonitor, L"Mic", kPageMic,
+               L"MicMonitorImageUp", L"MicMonitorImageDown", L"MicMonitorLabel", MonitorOn,
+               SetMonitor),
         Picture(L"MicButtonLineImage", L"Mic", kPageMic),
         Picture(L"MicPicImage", L"Mic", kPageMic),
         Picture(L"MicGainImage", L"Mic", kPageMic),
@@ -403,9 +421,10 @@ const std::vector<ControlSpec>& MainFormControls() {
         Button(R::Switch, L"VirtualEnableImage", tag::VirtualEnable, L"Virtual7ch1", kPageVirtual,
                L"VirtualEnableImageUp", L"VirtualEnableImageDown", L"VirtualENLabel", SurroundOn,
                SetSurround),
-        Button(R::HoldToggle, L"VirtualClockwiseImage", tag::Clockwise, L"Virtual7ch1", kPageVirtual,
-               L"VirtualClockwiseUpImage", L"VirtualClockwiseDownImage", L"VirtualClockwiseLabel",
-               MotionIs, ToggleMotion, kMotionClockwise, kWorksWithoutDevice | kStoppedByBee),
+        Button(R::HoldToggle, L"VirtualClockwiseImage", tag::Clockwise, L"Virtual7ch1",
+               kPageVirtual, L"VirtualClockwiseUpImage", L"VirtualClockwiseDownImage",
+               L"VirtualClockwiseLabel", MotionIs, ToggleMotion, kMotionClockwise,
+               kWorksWithoutDevice | kStoppedByBee),
         Button(R::HoldToggle, L"VirtualCounterclockwiseImage", tag::Counterclockwise,
                L"Virtual7ch1", kPageVirtual, L"VirtualCounterclockwiseUpImage",
                L"VirtualCounterclockwiseDownImage", L"VirtualCounterclockwiseLabel", MotionIs,
@@ -414,8 +433,8 @@ const std::vector<ControlSpec>& MainFormControls() {
                L"VirtualEnlargeUpImage", L"VirtualEnlargeDownImage", L"VirtualEnlargeLabel",
                MotionIs, ToggleMotion, kMotionEnlarge, kStoppedByBee),
         Button(R::HoldToggle, L"VirtualNarrowImage", tag::Narrow, L"Virtual7ch1", kPageVirtual,
-               L"VirtualNarrowUpImage", L"VirtualNarrowDownImage", L"VirtualNarrowLabel",
-               MotionIs, ToggleMotion, kMotionNarrow, kStoppedByBee),
+               L"VirtualNarrowUpImage", L"VirtualNarrowDownImage", L"VirtualNarrowLabel", MotionIs,
+               ToggleMotion, kMotionNarrow, kStoppedByBee),
         PressButton(L"VirtualResetImage", tag::VirtualReset, L"Virtual7ch1", kPageVirtual,
                     L"VirtualResetUpImage", L"VirtualResetDownImage", L"VirtualResetLabel",
                     ResetSpeakers, kStoppedByBee),
@@ -474,8 +493,9 @@ const std::vector<ControlSpec>& MainFormControls() {
         Slider(R::ENCBar, L"ENCBarImage", tag::ENCBar, L"ENC", kPageENC),
         Slider(R::ENCThumb, L"ENCSliderImage", tag::ENCSlider, L"ENC", kPageENC),
         Picture(L"ENCValueImage", L"ENC", kPageENC),
-        Button(R::GroupMember, L"VMEffectNoneImage", 0, L"VoiceMagic", kPageVoice, L"VMEffectNoneUpImage",
-               L"VMEffectNoneDownImage", L"VMEffectNoneLabel", VoiceModeIs, SelectVoice, 0),
+        Button(R::GroupMember, L"VMEffectNoneImage", 0, L"VoiceMagic", kPageVoice,
+               L"VMEffectNoneUpImage", L"VMEffectNoneDownImage", L"VMEffectNoneLabel", VoiceModeIs,
+               SelectVoice, 0),
         Button(R::GroupMember, L"VMEffect1Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect1UpImage",
                L"VMEffect1DownImage", L"VMEffect1Label", VoiceModeIs, SelectVoice, 1),
         Button(R::GroupMember, L"VMEffect2Image", 0, L"VoiceMagic", kPageVoice, L"VMEffect2UpImage",

@@ -106,12 +106,12 @@ enum class ControlRole {
     MicBar,
     ENCThumb,
     ENCBar,
-    Speaker, // a speaker icon of the virtual 7.1 page, dragged by the hook
-    Caption, // a label captioning a picture: presses go to that picture
-    Text,    // a label with nothing to press: presses go to what lies beneath it
-    Bevel,   // a separator of the page labels' row
-    Swatch,  // a colour swatch of the lighting page
-    LedPage, // the lighting page's own pictures
+    Speaker,  // a speaker icon of the virtual 7.1 page, dragged by the hook
+    Caption,  // a label captioning a picture: presses go to that picture
+    Text,     // a label with nothing to press: presses go to what lies beneath it
+    Bevel,    // a separator of the page labels' row
+    Swatch,   // a colour swatch of the lighting page
+    LedPage,  // the lighting page's own pictures
     LedCheck, // an effect check of the lighting page, acting at its click
     LedThumb, // a speed thumb of the lighting page, dragged along its bar (the partner)
 };
@@ -137,7 +137,7 @@ enum ControlFlags : unsigned {
 using ControlQuery = bool (*)(const MainFormView& view, int arg);
 using ControlAction = void (*)(MainFormView& view, int arg);
 
-struct ControlSpec {
+struct ControlRow {
     ControlKind kind;
     const wchar_t* name;
     int tag;
@@ -155,4 +155,4 @@ struct ControlSpec {
 };
 
 // Every control of the main window in creation (painting) order.
-const std::vector<ControlSpec>& MainFormControls();
+const std::vector<ControlRow>& MainFormControls();

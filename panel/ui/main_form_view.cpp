@@ -38,18 +38,18 @@ MainFormView::MainFormView(Form& form, PanelFeatures& features, const ActiveDevi
 MainFormView::~MainFormView() = default;
 
 void MainFormView::CreateDesign() {
-    for (const ControlSpec& spec : MainFormControls()) {
+    for (const ControlRow& tableRow : MainFormControls()) {
         Control* control = nullptr;
-        switch (spec.kind) {
+        switch (tableRow.kind) {
         case ControlKind::Image:
-            control = &form_.Add<Image>(spec.name, spec.tag);
+            control = &form_.Add<Image>(tableRow.name, tableRow.tag);
             break;
         case ControlKind::Label:
-            control = &form_.Add<Label>(spec.name, spec.tag);
+            control = &form_.Add<Label>(tableRow.name, tableRow.tag);
             break;
         case ControlKind::Shape: {
-            Shape& shape = form_.Add<Shape>(spec.name, spec.tag);
-            if (spec.role == ControlRole::Bevel) {
+            Shape& shape = form_.Add<Shape>(tableRow.name, tableRow.tag);
+            if (tableRow.role == ControlRole::Bevel) {
                 shape.SetBounds({0, 0, 2, 16});
                 shape.SetBrushColor(0x372E2A);
                 shape.SetPenColor(0x372E2A);
@@ -60,7 +60,7 @@ void MainFormView::CreateDesign() {
         }
         control->SetVisible(false);
         index_[control] = entries_.size();
-        entries_.push_back({&spec, control});
+        entries_.push_back({&tableRow, control});
     }
     for (const Entry& entry : entries_)
         Bind(entry);
@@ -78,7 +78,8 @@ void MainFormView::CreateDesign() {
         features_.surround.SetBee(box.Checked());
         RefreshStates();
     };
-    ListenToDeviceCheckBox = std::make_unique<CheckBox>(form_, L"ListenToDeviceCheckBox", L"Listen");
+    ListenToDeviceCheckBox =
+        std::make_unique<CheckBox>(form_, L"ListenToDeviceCheckBox", L"Listen");
     ListenToDeviceCheckBox->SetEnabled(false);
     ListenToDeviceCheckBox->OnClick = [this](CheckBox& box) {
         SetCaptureListen(box.Checked(), device_.m_wVid, device_.m_wPid);
@@ -91,7 +92,7 @@ void MainFormView::CreateDesign() {
 // the press through to the control beneath it.
 void MainFormView::Bind(const Entry& entry) {
     Control& control = *entry.control;
-    switch (entry.spec->role) {
+    switch (entry.tableRow->role) {
     case ControlRole::WindowDrag:
         control.OnMouseDown = [this](Control&, const MouseEvent& e) { FormMouseDown(e); };
         return;
@@ -103,7 +104,7 @@ void MainFormView::Bind(const Entry& entry) {
         return;
     case ControlRole::LedCheck:
         control.OnClick = [this](Control& c) {
-            if (const Entry* e = EntryOf(&c)) e->spec->action(*this, e->spec->arg);
+            if (const Entry* e = EntryOf(&c)) e->tableRow->action(*this, e->tableRow->arg);
         };
         return;
     case ControlRole::LedThumb:
@@ -143,25 +144,25 @@ const MainFormView::Entry* MainFormView::EntryNamed(const wchar_t* name) const {
 }
 
 bool MainFormView::IsDown(const Entry& entry) const {
-    const ControlSpec& spec = *entry.spec;
-    if (spec.role == ControlRole::PressButton) return pressed_ == entry.control;
-    return spec.isDown && spec.isDown(*this, spec.arg);
+    const ControlRow& tableRow = *entry.tableRow;
+    if (tableRow.role == ControlRole::PressButton) return pressed_ == entry.control;
+    return tableRow.isDown && tableRow.isDown(*this, tableRow.arg);
 }
 
 const wchar_t* MainFormView::KeyFor(const Entry& entry) const {
-    const ControlSpec& spec = *entry.spec;
-    switch (spec.look) {
+    const ControlRow& tableRow = *entry.tableRow;
+    switch (tableRow.look) {
     case SkinLook::Static:
-        return spec.up;
+        return tableRow.up;
     case SkinLook::UpDown:
-        return IsDown(entry) ? spec.down : spec.up;
+        return IsDown(entry) ? tableRow.down : tableRow.up;
     case SkinLook::ByEffectMode: {
         int mode = features_.effects.CurrentEffect();
         return mode >= 1 && mode <= 5 ? kEffectPictures[mode - 1] : nullptr;
     }
     case SkinLook::ByLinkMode: {
-        int link = features_.effects.LinkMode(spec.arg == 0 ? Link3D::Alpha : Link3D::Beta);
-        return kLinkPictures[spec.arg == 0 ? 0 : 1][link < 0 ? 0 : link];
+        int link = features_.effects.LinkMode(tableRow.arg == 0 ? Link3D::Alpha : Link3D::Beta);
+        return kLinkPictures[tableRow.arg == 0 ? 0 : 1][link < 0 ? 0 : link];
     }
     case SkinLook::BySidePage:
         // Pages without a side picture get an item that no key fills: the picture is hidden.
@@ -175,11 +176,13 @@ const wchar_t* MainFormView::KeyFor(const Entry& entry) const {
 // The control's own picture for its state, loaded only when it changes; a skin that names no
 // Down picture leaves the Up one in place.
 void MainFormView::ShowLook(const Entry& entry) {
-    if (entry.spec->kind != ControlKind::Image) return;
+    if (entry.tableRow->kind != ControlKind::Image) return;
     const wchar_t* key = KeyFor(entry);
     if (!key) return;
-    const SkinItem& item = m_Skin.Item(entry.spec->section ? entry.spec->section : L"", key);
-    if (entry.spec->look == SkinLook::UpDown && key == entry.spec->down && item.ImageFile.empty())
+    const SkinItem& item =
+        m_Skin.Item(entry.tableRow->section ? entry.tableRow->section : L"", key);
+    if (entry.tableRow->look == SkinLook::UpDown && key == entry.tableRow->down &&
+        item.ImageFile.empty())
         return;
     auto shown = shownKeys_.find(entry.control);
     if (shown == shownKeys_.end() || shown->second != key) {
@@ -193,20 +196,20 @@ void MainFormView::ShowLook(const Entry& entry) {
 void MainFormView::RefreshStates() {
     PlaceSliderThumbs();
     for (const Entry& entry : entries_) {
-        SkinLook look = entry.spec->look;
+        SkinLook look = entry.tableRow->look;
         if (look == SkinLook::UpDown || look == SkinLook::ByEffectMode ||
             look == SkinLook::ByLinkMode || look == SkinLook::BySidePage)
             ShowLook(entry);
     }
     for (const Entry& entry : entries_) {
-        if (entry.spec->kind != ControlKind::Label) continue;
+        if (entry.tableRow->kind != ControlKind::Label) continue;
         auto* label = static_cast<Label*>(entry.control);
-        if (entry.spec->role == ControlRole::PageTab) {
-            SetLabelColour(label, entry.spec->arg == currentPage_);
-        } else if (entry.spec->role == ControlRole::Caption) {
-            const Entry* picture = EntryNamed(entry.spec->partner);
-            if (picture && picture->spec->role != ControlRole::SyncToggle &&
-                picture->spec->role != ControlRole::Momentary)
+        if (entry.tableRow->role == ControlRole::PageTab) {
+            SetLabelColour(label, entry.tableRow->arg == currentPage_);
+        } else if (entry.tableRow->role == ControlRole::Caption) {
+            const Entry* picture = EntryNamed(entry.tableRow->partner);
+            if (picture && picture->tableRow->role != ControlRole::SyncToggle &&
+                picture->tableRow->role != ControlRole::Momentary)
                 SetLabelColour(label, IsDown(*picture));
         }
     }
@@ -221,7 +224,7 @@ bool MainFormView::LedPageShown(int page) const {
 // The LED page's controls belong to it only when the lighting is a page of the window;
 // otherwise they are judged against the equaliser page, so they stay hidden.
 bool MainFormView::VisibleOnPage(const Entry& entry, int itemPage, int page) const {
-    const ControlRole role = entry.spec->role;
+    const ControlRole role = entry.tableRow->role;
     if (role == ControlRole::LedPage || role == ControlRole::LedCheck ||
         role == ControlRole::LedThumb)
         page = LedPageShown(page) ? kPageLED : kPageEQ;
@@ -258,15 +261,16 @@ void MainFormView::ChangePage(int page) {
 
 void MainFormView::ApplyPageVisibility(int page) {
     for (const Entry& entry : entries_) {
-        const ControlSpec& spec = *entry.spec;
-        if (spec.kind == ControlKind::Image) {
+        const ControlRow& tableRow = *entry.tableRow;
+        if (tableRow.kind == ControlKind::Image) {
             const wchar_t* key = KeyFor(entry);
-            const SkinItem& item = m_Skin.Item(spec.section ? spec.section : L"", key ? key : L"");
-            spec.look == SkinLook::None
+            const SkinItem& item =
+                m_Skin.Item(tableRow.section ? tableRow.section : L"", key ? key : L"");
+            tableRow.look == SkinLook::None
                 ? entry.control->SetVisible(false)
                 : entry.control->SetVisible(Shown(item.ImageFile) &&
                                             VisibleOnPage(entry, item.Page, page));
-        } else if (spec.role == ControlRole::Swatch) {
+        } else if (tableRow.role == ControlRole::Swatch) {
             entry.control->SetVisible(LedPageShown(page));
         }
     }

@@ -114,7 +114,7 @@ class MainFormView {
 
   private:
     struct Entry {
-        const ControlSpec* spec;
+        const ControlRow* tableRow;
         Control* control;
     };
 
@@ -174,8 +174,8 @@ class MainFormView {
     std::vector<Entry> entries_;
     std::map<const Control*, size_t> index_;
     std::map<const Control*, std::wstring> shownKeys_; // the key each picture shows
-    const Control* pressed_ = nullptr;     // a press button or the lighting button held down
-    const Control* clickArmed_ = nullptr;  // the press button whose click may act
+    const Control* pressed_ = nullptr;    // a press button or the lighting button held down
+    const Control* clickArmed_ = nullptr; // the press button whose click may act
 
     SkinSettings m_Skin;
     LanguageTexts m_Texts;

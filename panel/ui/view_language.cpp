@@ -77,10 +77,10 @@ void MainFormView::ApplyLanguage() {
         if (!label || label == DeviceActiveLabel) continue;
         const Entry* entry = EntryOf(label);
         bool down = false;
-        if (entry && entry->spec->role == ControlRole::PageTab) {
-            down = entry->spec->arg == currentPage_;
-        } else if (entry && entry->spec->role == ControlRole::Caption) {
-            const Entry* picture = EntryNamed(entry->spec->partner);
+        if (entry && entry->tableRow->role == ControlRole::PageTab) {
+            down = entry->tableRow->arg == currentPage_;
+        } else if (entry && entry->tableRow->role == ControlRole::Caption) {
+            const Entry* picture = EntryNamed(entry->tableRow->partner);
             down = picture && IsDown(*picture);
         }
         if (TextItem* item = m_Texts.Find(key.name)) ApplyTextItem(*item, *label, !down, m_Texts);

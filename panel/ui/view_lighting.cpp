@@ -59,7 +59,7 @@ void MainFormView::OpenLedWindow() {
 }
 
 bool MainFormView::LedTrackOf(const Entry& thumb, SpeedTrack* track) const {
-    Image* bar = ImageNamed(thumb.spec->partner);
+    Image* bar = ImageNamed(thumb.tableRow->partner);
     if (!bar || bar->Width() <= 0) return false;
     *track = {bar->Left(), bar->Width(), thumb.control->Width()};
     return true;
@@ -68,13 +68,13 @@ bool MainFormView::LedTrackOf(const Entry& thumb, SpeedTrack* track) const {
 void MainFormView::ShowLighting() {
     const Lighting& lighting = features_.lighting;
     for (const Entry& entry : entries_) {
-        const ControlSpec& spec = *entry.spec;
-        if (spec.role == ControlRole::Swatch) {
-            static_cast<Shape*>(entry.control)->SetBrushColor(lighting.SwatchColour(spec.tag));
-        } else if (spec.role == ControlRole::LedThumb && !(ledDrag_.active)) {
+        const ControlRow& tableRow = *entry.tableRow;
+        if (tableRow.role == ControlRole::Swatch) {
+            static_cast<Shape*>(entry.control)->SetBrushColor(lighting.SwatchColour(tableRow.tag));
+        } else if (tableRow.role == ControlRole::LedThumb && !(ledDrag_.active)) {
             SpeedTrack track;
             if (!LedTrackOf(entry, &track)) continue;
-            const int effect = spec.arg;
+            const int effect = tableRow.arg;
             entry.control->SetLeft(ThumbLeftFor(lighting.State().SliderPos[effect - 1],
                                                 lighting.State().Speed[effect - 1], track,
                                                 lighting.FastRightSide()));
@@ -101,14 +101,14 @@ void MainFormView::LedThumbMouseMove(Control& thumb) {
     int left =
         ClampThumbLeft(ledDrag_.startLeft + (cursor.x - ledDrag_.startCursor.x), ledDrag_.track);
     thumb.SetLeft(DrawnThumbLeft(left, ledDrag_.track));
-    features_.lighting.SpeedThumbMoved(entry->spec->arg, left, ledDrag_.track);
+    features_.lighting.SpeedThumbMoved(entry->tableRow->arg, left, ledDrag_.track);
 }
 
 void MainFormView::LedThumbMouseUp(Control& thumb, const MouseEvent& event) {
     const Entry* entry = EntryOf(&thumb);
     if (!entry || !ledDrag_.active) return;
     if (event.button == MouseButton::Left) ledDrag_.active = false;
-    features_.lighting.SpeedThumbReleased(entry->spec->arg);
+    features_.lighting.SpeedThumbReleased(entry->tableRow->arg);
     RefreshStates();
 }
 
@@ -117,8 +117,8 @@ void MainFormView::LedThumbMouseUp(Control& thumb, const MouseEvent& event) {
 void MainFormView::OnShapeMouseDown(Control& swatch) {
     Lighting& lighting = features_.lighting;
     for (const Entry& entry : entries_)
-        if (entry.spec->role == ControlRole::Swatch &&
-            entry.spec->tag == lighting.SelectedSwatch()) {
+        if (entry.tableRow->role == ControlRole::Swatch &&
+            entry.tableRow->tag == lighting.SelectedSwatch()) {
             static_cast<Shape*>(entry.control)->SetPenColor(0);
             static_cast<Shape*>(entry.control)->SetPenWidth(1);
         }

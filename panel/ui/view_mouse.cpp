@@ -39,9 +39,9 @@ const WPARAM kDragMove = SC_MOVE | HTCAPTION;
 // Without a device, a press on a tagged control warns and does nothing, except on the
 // controls that work without one.
 bool MainFormView::DeviceGuard(const Entry& entry) {
-    const ControlSpec& spec = *entry.spec;
-    if (device_.m_bDevicePresent || spec.tag <= 1 || (spec.flags & kWorksWithoutDevice) ||
-        MovedByHook(spec.role))
+    const ControlRow& tableRow = *entry.tableRow;
+    if (device_.m_bDevicePresent || tableRow.tag <= 1 || (tableRow.flags & kWorksWithoutDevice) ||
+        MovedByHook(tableRow.role))
         return true;
     ShowWarning(L"LabelWarning");
     return false;
@@ -50,18 +50,18 @@ bool MainFormView::DeviceGuard(const Entry& entry) {
 void MainFormView::OnPress(Control& sender, const MouseEvent& event) {
     const Entry* entry = EntryOf(&sender);
     if (!entry) return;
-    const ControlSpec& spec = *entry->spec;
-    if (spec.role == ControlRole::Caption) {
-        if (const Entry* picture = EntryNamed(spec.partner)) OnPress(*picture->control, event);
+    const ControlRow& tableRow = *entry->tableRow;
+    if (tableRow.role == ControlRole::Caption) {
+        if (const Entry* picture = EntryNamed(tableRow.partner)) OnPress(*picture->control, event);
         return;
     }
-    if (spec.role == ControlRole::PageTab && spec.kind == ControlKind::Label) {
-        ChangePage(spec.arg);
+    if (tableRow.role == ControlRole::PageTab && tableRow.kind == ControlKind::Label) {
+        ChangePage(tableRow.arg);
         return;
     }
     if (!DeviceGuard(*entry)) return;
-    if ((spec.flags & kStoppedByBee) && BeeRunning()) return;
-    switch (spec.role) {
+    if ((tableRow.flags & kStoppedByBee) && BeeRunning()) return;
+    switch (tableRow.role) {
     case ControlRole::PressButton:
         pressed_ = &sender;
         RefreshStates();
@@ -70,19 +70,19 @@ void MainFormView::OnPress(Control& sender, const MouseEvent& event) {
     case ControlRole::GroupMember:
     case ControlRole::HoldToggle:
     case ControlRole::LinkCycle:
-        spec.action(*this, spec.arg);
+        tableRow.action(*this, tableRow.arg);
         RefreshStates();
         break;
     case ControlRole::Momentary:
         pressed_ = &sender;
-        spec.action(*this, 1);
+        tableRow.action(*this, 1);
         RefreshStates();
         break;
     case ControlRole::SyncToggle:
-        if (device_.m_bDevicePresent) spec.action(*this, spec.arg);
+        if (device_.m_bDevicePresent) tableRow.action(*this, tableRow.arg);
         break;
     case ControlRole::PageTab:
-        ChangePage(spec.arg);
+        ChangePage(tableRow.arg);
         break;
     default:
         break;
@@ -94,22 +94,23 @@ void MainFormView::OnPress(Control& sender, const MouseEvent& event) {
 void MainFormView::OnRelease(Control& sender, const MouseEvent& event) {
     const Entry* entry = EntryOf(&sender);
     if (!entry) return;
-    const ControlSpec& spec = *entry->spec;
-    if (spec.role == ControlRole::Caption) {
-        if (const Entry* picture = EntryNamed(spec.partner)) OnRelease(*picture->control, event);
+    const ControlRow& tableRow = *entry->tableRow;
+    if (tableRow.role == ControlRole::Caption) {
+        if (const Entry* picture = EntryNamed(tableRow.partner))
+            OnRelease(*picture->control, event);
         return;
     }
     bool accepted = pressed_ == &sender;
-    switch (spec.role) {
+    switch (tableRow.role) {
     case ControlRole::PressButton:
         pressed_ = nullptr;
-        clickArmed_ = accepted && !(spec.flags & kActOnRelease) ? &sender : nullptr;
+        clickArmed_ = accepted && !(tableRow.flags & kActOnRelease) ? &sender : nullptr;
         RefreshStates();
-        if (accepted && (spec.flags & kActOnRelease)) spec.action(*this, spec.arg);
+        if (accepted && (tableRow.flags & kActOnRelease)) tableRow.action(*this, tableRow.arg);
         break;
     case ControlRole::Momentary:
         pressed_ = nullptr;
-        if (accepted) spec.action(*this, 0);
+        if (accepted) tableRow.action(*this, 0);
         RefreshStates();
         break;
     case ControlRole::Speaker:
@@ -128,18 +129,18 @@ void MainFormView::OnRelease(Control& sender, const MouseEvent& event) {
 void MainFormView::OnClick(Control& sender) {
     const Entry* entry = EntryOf(&sender);
     if (!entry) return;
-    if (entry->spec->role == ControlRole::Caption) {
-        if (const Entry* picture = EntryNamed(entry->spec->partner)) OnClick(*picture->control);
+    if (entry->tableRow->role == ControlRole::Caption) {
+        if (const Entry* picture = EntryNamed(entry->tableRow->partner)) OnClick(*picture->control);
         return;
     }
     // The LED tab's click shows the lighting: its page or, without one, the dialog.
-    if (entry->spec->role == ControlRole::PageTab) {
-        if (entry->spec->arg == kPageLED) PageLEDClick();
+    if (entry->tableRow->role == ControlRole::PageTab) {
+        if (entry->tableRow->arg == kPageLED) PageLEDClick();
         return;
     }
     if (clickArmed_ != &sender) return;
     clickArmed_ = nullptr;
-    entry->spec->action(*this, entry->spec->arg);
+    entry->tableRow->action(*this, entry->tableRow->arg);
 }
 
 // Dragging the borderless window by any background picture.
@@ -180,8 +181,8 @@ void MainFormView::HookPress() {
     ScreenToClient(form_.Handle(), &client);
     DragControl = form_.ControlAt(client.x, client.y, true);
     const Entry* entry = DragControl ? EntryOf(DragControl) : nullptr;
-    if (!entry || !MovedByHook(entry->spec->role)) return;
-    const ControlRole role = entry->spec->role;
+    if (!entry || !MovedByHook(entry->tableRow->role)) return;
+    const ControlRole role = entry->tableRow->role;
     if (!device_.m_bDevicePresent) {
         ShowWarning(L"LabelWarning");
         return;
@@ -206,7 +207,7 @@ void MainFormView::HookPress() {
         const wchar_t* thumbs[] = {L"EQ60HzSliderImage", L"EQ300HzSliderImage",
                                    L"EQ1200HzSliderImage", L"EQ3600HzSliderImage",
                                    L"EQ12000HzSliderImage"};
-        if (const Entry* thumb = EntryNamed(thumbs[entry->spec->arg])) {
+        if (const Entry* thumb = EntryNamed(thumbs[entry->tableRow->arg])) {
             JumpThumb(static_cast<Image*>(thumb->control), client.y, g.EqSliderTop,
                       g.EqSliderRange);
             SliderMoved(*thumb);
@@ -304,12 +305,13 @@ void MainFormView::HookDrag() {
 void MainFormView::SliderMoved(const Entry& entry) {
     const SkinGeometry& g = m_Skin.geometry;
     const int top = entry.control->Top();
-    switch (entry.spec->role) {
+    switch (entry.tableRow->role) {
     case ControlRole::EQThumb:
-        features_.effects.EQBandMoved(entry.spec->arg, top - g.EqSliderTop);
+        features_.effects.EQBandMoved(entry.tableRow->arg, top - g.EqSliderTop);
         break;
     case ControlRole::D3Thumb:
-        features_.effects.D3SliderMoved(static_cast<Slider3D>(entry.spec->arg), top - D3TrackTop());
+        features_.effects.D3SliderMoved(static_cast<Slider3D>(entry.tableRow->arg),
+                                        top - D3TrackTop());
         break;
     case ControlRole::MicThumb:
         if (g.MicSliderRange > 0) {
@@ -327,7 +329,7 @@ void MainFormView::SliderMoved(const Entry& entry) {
         break;
     }
     case ControlRole::Speaker:
-        features_.surround.MoveSpeaker(entry.spec->arg, {entry.control->Left(), top});
+        features_.surround.MoveSpeaker(entry.tableRow->arg, {entry.control->Left(), top});
         break;
     default:
         break;

@@ -31,7 +31,6 @@ const wchar_t* const kSpeakerImages[kSpeakerCount] = {
 const wchar_t* const k3DThumbs[] = {L"D3LBetaSliderImage", L"D3LAlphaSliderImage",
                                     L"D3RBetaSliderImage", L"D3RAlphaSliderImage"};
 
-
 ShapeType ShapeOf(int code) {
     switch (code) {
     case SwatchEllipse:
@@ -162,7 +161,8 @@ void MainFormView::LoadAndApplySkin() {
     features_.surround.SetCircle(g.VirtualCenterX, g.VirtualCenterY, g.VirtualRadius);
     SpeakerPosition placed[kSpeakerCount];
     for (int i = 0; i < kSpeakerCount; ++i)
-        if (Image* speaker = ImageNamed(kSpeakerImages[i])) placed[i] = {speaker->Left(), speaker->Top()};
+        if (Image* speaker = ImageNamed(kSpeakerImages[i]))
+            placed[i] = {speaker->Left(), speaker->Top()};
     features_.surround.SetSpeakerPositions(placed);
     // Without a per-user choice the menu marks the skin whose pictures are shown.
     bool marked = false;
@@ -183,7 +183,7 @@ void MainFormView::LoadAndApplySkin() {
 void MainFormView::ApplySkin() {
     shownKeys_.clear();
     for (const Entry& entry : entries_)
-        if (entry.spec->look != SkinLook::None) ShowLook(entry);
+        if (entry.tableRow->look != SkinLook::None) ShowLook(entry);
     for (int i = 0; i < kSwatchCount; ++i) {
         auto* swatch = static_cast<Shape*>(form_.FindByName(kSwatchKeys[i]));
         const SwatchSetting& setting = m_Skin.swatches[i];
@@ -252,7 +252,6 @@ bool MainFormView::ApplyRegionFile() {
     return true;
 }
 
-
 int MainFormView::D3TrackTop() const {
     return m_Skin.geometry.HasD3Slider ? m_Skin.geometry.D3SliderTop : kClassic3DTop;
 }
@@ -284,7 +283,8 @@ void MainFormView::PlaceSliderThumbs() {
     }
     for (int i = 0; i < 4; ++i)
         if (Image* thumb = ImageNamed(k3DThumbs[i]))
-            thumb->SetTop(D3TrackTop() + features_.effects.D3SliderOffset(static_cast<Slider3D>(i)));
+            thumb->SetTop(D3TrackTop() +
+                          features_.effects.D3SliderOffset(static_cast<Slider3D>(i)));
     // The volume's thumb, its cover down to it, and the level bar.
     if (Image* thumb = ImageNamed(L"MicSliderImage"); thumb && g.MicSliderRange > 0) {
         thumb->SetTop(g.MicSliderTop + g.MicSliderRange -
@@ -294,10 +294,11 @@ void MainFormView::PlaceSliderThumbs() {
             if (height > 0) cover->SetHeight(height);
         }
     }
-    if (Image* bar = ImageNamed(L"MicProgressImage")) bar->SetWidth(features_.microphone.MeterWidth());
+    if (Image* bar = ImageNamed(L"MicProgressImage"))
+        bar->SetWidth(features_.microphone.MeterWidth());
     if (Image* thumb = ImageNamed(L"ENCSliderImage"); thumb && g.EncSliderRange > 0) {
-        float step = static_cast<float>(features_.microphone.ENCLevel() * g.EncSliderRange *
-                                        (1.0 / 30));
+        float step =
+            static_cast<float>(features_.microphone.ENCLevel() * g.EncSliderRange * (1.0 / 30));
         thumb->SetTop(g.EncSliderTop + static_cast<int>(g.EncSliderRange - step));
     }
 }
