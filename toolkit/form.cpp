@@ -170,8 +170,9 @@ bool Form::SetRegion(HRGN region) {
     return SetWindowRgn(handle_, region, TRUE) != 0;
 }
 
+// A hidden window is drawn whole when it is shown, so changes made before that ask for nothing.
 void Form::InvalidateArea(const Bounds& area) {
-    if (!handle_) return;
+    if (!handle_ || !IsWindowVisible(handle_)) return;
     RECT r{area.left, area.top, area.left + area.width, area.top + area.height};
     InvalidateRect(handle_, &r, FALSE);
 }

@@ -1,5 +1,8 @@
 #include "label.h"
 
+#include <utility>
+#include <vector>
+
 void Label::SetCaption(const std::wstring& text) {
     caption_ = text;
     Changed();
@@ -33,18 +36,49 @@ void Label::SetAutoSize(bool v) {
     Changed();
 }
 
-HFONT Label::CreateLabelFont(HDC dc) const {
+namespace {
+
+// Labels share their fonts: a window of labels would otherwise make and free a font for every
+// caption change and every paint. The few distinct fonts a skin uses live as long as the program.
+struct FontKey {
+    std::wstring name;
+    int height;
+    bool bold;
+    bool underline;
+    bool operator==(const FontKey& o) const {
+        return height == o.height && bold == o.bold && underline == o.underline && name == o.name;
+    }
+};
+
+HFONT SharedFont(const FontKey& key) {
+    static std::vector<std::pair<FontKey, HFONT>> fonts;
+    for (const auto& entry : fonts)
+        if (entry.first == key) return entry.second;
+    HFONT font =
+        CreateFontW(key.height, 0, 0, 0, key.bold ? FW_BOLD : FW_NORMAL, FALSE, key.underline,
+                    FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    CLEARTYPE_QUALITY, DEFAULT_PITCH, key.name.c_str());
+    if (font) fonts.emplace_back(key, font);
+    return font;
+}
+
+// One screen-compatible surface for measuring text, instead of a screen DC per change.
+HDC MeasuringDc() {
+    static HDC dc = CreateCompatibleDC(nullptr);
+    return dc;
+}
+
+} // namespace
+
+HFONT Label::LabelFont(HDC dc) const {
     int height = -MulDiv(fontSize_, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    return CreateFontW(height, 0, 0, 0, bold_ ? FW_BOLD : FW_NORMAL, FALSE, underline_, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                       DEFAULT_PITCH, fontName_.c_str());
+    return SharedFont({fontName_, height, bold_, underline_});
 }
 
 void Label::Changed() {
     if (autoSize_) {
-        HDC dc = GetDC(nullptr);
-        HFONT font = CreateLabelFont(dc);
-        HGDIOBJ old = SelectObject(dc, font);
+        HDC dc = MeasuringDc();
+        HGDIOBJ old = SelectObject(dc, LabelFont(dc));
         RECT r{0, 0, 0, 0};
         if (caption_.empty()) {
             TEXTMETRICW metrics{};
@@ -55,8 +89,6 @@ void Label::Changed() {
                       DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
         }
         SelectObject(dc, old);
-        DeleteObject(font);
-        ReleaseDC(nullptr, dc);
         SetBounds({Left(), Top(), r.right - r.left, r.bottom - r.top});
     }
     Invalidate();
@@ -65,8 +97,7 @@ void Label::Changed() {
 void Label::Paint(PaintContext& context) {
     if (caption_.empty()) return;
     HDC dc = context.Dc();
-    HFONT font = CreateLabelFont(dc);
-    HGDIOBJ old = SelectObject(dc, font);
+    HGDIOBJ old = SelectObject(dc, LabelFont(dc));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, fontColor_);
     RECT r{Left(), Top(), Left() + Width(), Top() + Height()};
@@ -76,5 +107,4 @@ void Label::Paint(PaintContext& context) {
                                                         : DT_LEFT);
     DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, format);
     SelectObject(dc, old);
-    DeleteObject(font);
 }

@@ -34,7 +34,7 @@ class Label : public Control {
 
   private:
     void Changed();
-    HFONT CreateLabelFont(HDC dc) const;
+    HFONT LabelFont(HDC dc) const;
 
     std::wstring caption_;
     std::wstring fontName_ = L"Tahoma";

@@ -230,6 +230,8 @@ void MainFormView::ApplySkin() {
 // A timer's message comes only when nothing else waits, so input is never held up; two
 // pictures a tick keep each pause short.
 void MainFormView::DecodeSomePictures() {
+    // Not before the window is up: until then the window's own start comes first.
+    if (!form_.Visible()) return;
     const size_t kPerTick = 2;
     for (size_t n = 0; n < kPerTick && !picturesToDecode_.empty(); ++n) {
         PrefetchPicture(picturesToDecode_.back());
