@@ -45,7 +45,12 @@ void Outline(Shape& shape, bool chosen) {
 
 } // namespace
 
-TLEDForm::TLEDForm() : Form({L"TLEDForm", L"LED", kWidth, kHeight, false}) {
+TLEDForm::TLEDForm() : Form({L"TLEDForm", L"LED", kWidth, kHeight, false}) {}
+
+// The dialog's controls are made when it is first opened: most starts of the panel never open
+// it, and its two dozen native windows would otherwise hold the main window back.
+void TLEDForm::BuildControls() {
+    built_ = true;
     // Each group box starts the group of the radio buttons made after it.
     ColorSetGroupBox = std::make_unique<GroupBox>(*this, L"ColorSetGroupBox", L"Color set");
     ColorSetGroupBox->SetBounds(12, 8, 496, 64);
@@ -154,6 +159,7 @@ TLEDForm::TLEDForm() : Form({L"TLEDForm", L"LED", kWidth, kHeight, false}) {
 TLEDForm::~TLEDForm() = default;
 
 void TLEDForm::ShowDialog() {
+    if (!built_) BuildControls();
     ShowModal();
     CloseDialog();
 }
@@ -162,6 +168,7 @@ void TLEDForm::ShowDialog() {
 // (it sends the palette's step count), and the rows' track bars and swatches beside their
 // radio buttons.
 void TLEDForm::FormShow() {
+    if (!built_) BuildControls();
     m_Commands.reset();
     m_Commands = std::make_unique<LedDialogCommands>(MasterRadioButton->Checked());
     SelectColourSwatch(1);

@@ -34,6 +34,7 @@ class TLEDForm : public Form {
         Shape* swatch = nullptr;         // for the single-colour and breathe effects
     };
 
+    void BuildControls();
     void FormShow() override;
     void CloseDialog();
     void SelectColourSwatch(int index);
@@ -57,4 +58,5 @@ class TLEDForm : public Form {
     uint32_t m_Colours[7] = {};
     int m_iSelectedColour = 1;
     std::unique_ptr<LedDialogCommands> m_Commands;
+    bool built_ = false;
 };

@@ -1,0 +1,51 @@
+# Delay-import libraries: a DLL imported through one is loaded when the program first calls
+# it instead of before its first line runs. The panel needs its dialog, sound, device and
+# picture libraries only for some actions or after its window is up, and every library loaded
+# at start holds the window back.
+#
+# trv_delay_import(<var> <dll>...) sets <var> to the libraries to link in place of the usual
+# import libraries of those DLLs (plus the runtime's loader helper). Each is made once, at
+# configure time, from the toolchain's own import library, so it names the same functions.
+function(trv_delay_import out_var)
+  set(libs)
+  foreach(dll IN LISTS ARGN)
+    set(delay_lib "${CMAKE_BINARY_DIR}/delay-imports/libdelay_${dll}.a")
+    if(NOT EXISTS "${delay_lib}")
+      set(import_lib "${CMAKE_FIND_ROOT_PATH}/lib/lib${dll}.a")
+      if(NOT EXISTS "${import_lib}")
+        message(FATAL_ERROR "no import library for ${dll}: ${import_lib}")
+      endif()
+      execute_process(COMMAND ${CMAKE_NM} -g "${import_lib}" OUTPUT_VARIABLE symbols
+                      RESULT_VARIABLE nm_result)
+      if(NOT nm_result EQUAL 0)
+        message(FATAL_ERROR "cannot list ${import_lib}")
+      endif()
+      # Each function appears as its import pointer: __imp_Name (64-bit) or __imp__Name@N
+      # (32-bit, stdcall); data imports and the library's own markers are left out.
+      string(REGEX MATCHALL "I __imp__?[A-Za-z0-9_@?$]+" entries "${symbols}")
+      set(def "LIBRARY ${dll}.dll\nEXPORTS\n")
+      foreach(entry IN LISTS entries)
+        string(REGEX REPLACE "^I __imp_" "" name "${entry}")
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+          string(REGEX REPLACE "^_" "" name "${name}")
+        endif()
+        string(APPEND def "  ${name}\n")
+      endforeach()
+      file(WRITE "${CMAKE_BINARY_DIR}/delay-imports/${dll}.def" "${def}")
+      set(kill_at)
+      if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        set(kill_at --kill-at)
+      endif()
+      execute_process(COMMAND ${TRV_TRIPLE}-dlltool ${kill_at}
+                              --input-def "${CMAKE_BINARY_DIR}/delay-imports/${dll}.def"
+                              --output-delaylib "${delay_lib}"
+                      RESULT_VARIABLE dlltool_result)
+      if(NOT dlltool_result EQUAL 0)
+        message(FATAL_ERROR "cannot make the delay-import library of ${dll}")
+      endif()
+    endif()
+    list(APPEND libs "${delay_lib}")
+  endforeach()
+  list(APPEND libs delayimp)
+  set(${out_var} "${libs}" PARENT_SCOPE)
+endfunction()
