@@ -1,7 +1,8 @@
 # Delay-import libraries: a DLL imported through one is loaded when the program first calls
-# it instead of before its first line runs. The panel needs its dialog, sound, device and
-# picture libraries only for some actions or after its window is up, and every library loaded
-# at start holds the window back.
+# it instead of before its first line runs. The panel needs its dialog, device and picture
+# libraries only for some actions or after its window is up, and every library loaded at start
+# holds the window back. (winmm stays an ordinary import: bound late, the 32-bit panel crashed
+# at its first call.)
 #
 # trv_delay_import(<var> <dll>...) sets <var> to the libraries to link in place of the usual
 # import libraries of those DLLs (plus the runtime's loader helper). Each is made once, at
