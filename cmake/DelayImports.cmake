@@ -1,13 +1,18 @@
 # Delay-import libraries: a DLL imported through one is loaded when the program first calls
 # it instead of before its first line runs. The panel needs its dialog, device and picture
 # libraries only for some actions or after its window is up, and every library loaded at start
-# holds the window back. (winmm stays an ordinary import: bound late, the 32-bit panel crashed
-# at its first call.)
+# holds the window back.
 #
 # trv_delay_import(<var> <dll>...) sets <var> to the libraries to link in place of the usual
 # import libraries of those DLLs (plus the runtime's loader helper). Each is made once, at
 # configure time, from the toolchain's own import library, so it names the same functions.
+# The 32-bit toolchain's loader helper jumps to address 0 for a DLL that is not loaded yet
+# (seen with setupapi, ole32, comctl32 and winmm), so there the usual import libraries stay.
 function(trv_delay_import out_var)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(${out_var} "${ARGN}" PARENT_SCOPE)
+    return()
+  endif()
   set(libs)
   foreach(dll IN LISTS ARGN)
     set(delay_lib "${CMAKE_BINARY_DIR}/delay-imports/libdelay_${dll}.a")
@@ -21,23 +26,16 @@ function(trv_delay_import out_var)
       if(NOT nm_result EQUAL 0)
         message(FATAL_ERROR "cannot list ${import_lib}")
       endif()
-      # Each function appears as its import pointer: __imp_Name (64-bit) or __imp__Name@N
-      # (32-bit, stdcall); data imports and the library's own markers are left out.
-      string(REGEX MATCHALL "I __imp__?[A-Za-z0-9_@?$]+" entries "${symbols}")
+      # Each function appears as its import pointer, __imp_Name; the library's own markers
+      # are left out.
+      string(REGEX MATCHALL "I __imp_[A-Za-z0-9_@?$]+" entries "${symbols}")
       set(def "LIBRARY ${dll}.dll\nEXPORTS\n")
       foreach(entry IN LISTS entries)
         string(REGEX REPLACE "^I __imp_" "" name "${entry}")
-        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-          string(REGEX REPLACE "^_" "" name "${name}")
-        endif()
         string(APPEND def "  ${name}\n")
       endforeach()
       file(WRITE "${CMAKE_BINARY_DIR}/delay-imports/${dll}.def" "${def}")
-      set(kill_at)
-      if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-        set(kill_at --kill-at)
-      endif()
-      execute_process(COMMAND ${TRV_TRIPLE}-dlltool ${kill_at}
+      execute_process(COMMAND ${TRV_TRIPLE}-dlltool
                               --input-def "${CMAKE_BINARY_DIR}/delay-imports/${dll}.def"
                               --output-delaylib "${delay_lib}"
                       RESULT_VARIABLE dlltool_result)
