@@ -200,6 +200,7 @@ class MainFormView {
     // input, so that start-up decodes only what the first page shows.
     std::vector<std::wstring> picturesToDecode_;
     Timer pictureTimer_;
+    DWORD lastDecodeEnd_ = 0; // tick count when the last decoding tick finished
     void DecodeSomePictures();
 
     // The lighting page: thumbs where the lighting has them, swatches in its colours.

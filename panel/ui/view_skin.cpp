@@ -230,8 +230,10 @@ void MainFormView::ApplySkin() {
 // A timer's message comes only when nothing else waits, so input is never held up; two
 // pictures a tick keep each pause short.
 void MainFormView::DecodeSomePictures() {
-    // Not before the window is up: until then the window's own start comes first.
-    if (!form_.Visible()) return;
+    // Not before the window is up: until then the window's own start comes first. A tick due
+    // straight after the last one's work is let go, so a loop that empties the queue (a page
+    // change does) never decodes everything before it returns.
+    if (!form_.Visible() || GetTickCount() - lastDecodeEnd_ < 10) return;
     const size_t kPerTick = 2;
     for (size_t n = 0; n < kPerTick && !picturesToDecode_.empty(); ++n) {
         PrefetchPicture(picturesToDecode_.back());
@@ -239,6 +241,7 @@ void MainFormView::DecodeSomePictures() {
     }
     if (DecodePendingPictures(kPerTick) == 0 && picturesToDecode_.empty())
         pictureTimer_.SetEnabled(false);
+    lastDecodeEnd_ = GetTickCount();
 }
 
 bool MainFormView::ApplyRegionFile() {
