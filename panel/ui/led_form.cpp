@@ -50,7 +50,6 @@ TLEDForm::TLEDForm() : Form({L"TLEDForm", L"LED", kWidth, kHeight, false}) {}
 // The dialog's controls are made when it is first opened: most starts of the panel never open
 // it, and its two dozen native windows would otherwise hold the main window back.
 void TLEDForm::BuildControls() {
-    built_ = true;
     // Each group box starts the group of the radio buttons made after it.
     ColorSetGroupBox = std::make_unique<GroupBox>(*this, L"ColorSetGroupBox", L"Color set");
     ColorSetGroupBox->SetBounds(12, 8, 496, 64);
@@ -159,7 +158,6 @@ void TLEDForm::BuildControls() {
 TLEDForm::~TLEDForm() = default;
 
 void TLEDForm::ShowDialog() {
-    if (!built_) BuildControls();
     ShowModal();
     CloseDialog();
 }
@@ -168,7 +166,7 @@ void TLEDForm::ShowDialog() {
 // (it sends the palette's step count), and the rows' track bars and swatches beside their
 // radio buttons.
 void TLEDForm::FormShow() {
-    if (!built_) BuildControls();
+    if (!ColorSetGroupBox) BuildControls();
     m_Commands.reset();
     m_Commands = std::make_unique<LedDialogCommands>(MasterRadioButton->Checked());
     SelectColourSwatch(1);

@@ -58,5 +58,4 @@ class TLEDForm : public Form {
     uint32_t m_Colours[7] = {};
     int m_iSelectedColour = 1;
     std::unique_ptr<LedDialogCommands> m_Commands;
-    bool built_ = false;
 };

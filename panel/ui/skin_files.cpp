@@ -67,10 +67,6 @@ const wchar_t* RegionProblem(int result) {
     }
 }
 
-} // namespace
-
-namespace {
-
 std::wstring Lowered(std::wstring text) {
     if (!text.empty()) CharLowerBuffW(&text[0], static_cast<DWORD>(text.size()));
     return text;
@@ -97,8 +93,7 @@ std::map<std::wstring, std::wstring> ReadSection(const std::wstring& path,
         if (equals == std::wstring::npos) continue; // a name without a value reads as empty
         std::wstring value = line.substr(equals + 1);
         // The key reader takes off one pair of enclosing quotes.
-        if (value.size() > 1 && (value[0] == L'"' || value[0] == L'\'') &&
-            value.back() == value[0])
+        if (value.size() > 1 && (value[0] == L'"' || value[0] == L'\'') && value.back() == value[0])
             value = value.substr(1, value.size() - 2);
         entries.emplace(Lowered(line.substr(0, equals)), value.substr(0, kProfileBuffer - 1));
     }
@@ -110,7 +105,8 @@ std::map<std::wstring, std::wstring> ReadSection(const std::wstring& path,
 // A skin or language file has hundreds of keys, and the platform parses and checks the file
 // for every single key read: each section is read once and its keys are found in memory.
 ProfileReader ProfileFileReader(const std::wstring& path) {
-    auto sections = std::make_shared<std::map<std::wstring, std::map<std::wstring, std::wstring>>>();
+    auto sections =
+        std::make_shared<std::map<std::wstring, std::map<std::wstring, std::wstring>>>();
     return [path, sections](const std::wstring& section, const std::wstring& key) {
         // The section reader leaves out comment lines, which the key reader still finds.
         if (!key.empty() && key[0] == L';') return ReadProfileValue(path, section, key);

@@ -31,6 +31,9 @@ const wchar_t* const kSpeakerImages[kSpeakerCount] = {
 const wchar_t* const k3DThumbs[] = {L"D3LBetaSliderImage", L"D3LAlphaSliderImage",
                                     L"D3RBetaSliderImage", L"D3RAlphaSliderImage"};
 
+// The pause between two rounds of background decoding.
+const DWORD kDecodeIntervalMs = 10;
+
 ShapeType ShapeOf(int code) {
     switch (code) {
     case SwatchEllipse:
@@ -222,7 +225,7 @@ void MainFormView::ApplySkin() {
     picturesToDecode_.clear();
     for (const SkinItem& item : m_Skin.items)
         if (!item.ImageFile.empty()) picturesToDecode_.push_back(SkinFolder() + item.ImageFile);
-    pictureTimer_.SetInterval(10);
+    pictureTimer_.SetInterval(kDecodeIntervalMs);
     pictureTimer_.OnTimer = [this] { DecodeSomePictures(); };
     pictureTimer_.SetEnabled(true);
 }
@@ -233,7 +236,7 @@ void MainFormView::DecodeSomePictures() {
     // Not before the window is up: until then the window's own start comes first. A tick due
     // straight after the last one's work is let go, so a loop that empties the queue (a page
     // change does) never decodes everything before it returns.
-    if (!form_.Visible() || GetTickCount() - lastDecodeEnd_ < 10) return;
+    if (!form_.Visible() || GetTickCount() - lastDecodeEnd_ < kDecodeIntervalMs) return;
     const size_t kPerTick = 2;
     for (size_t n = 0; n < kPerTick && !picturesToDecode_.empty(); ++n) {
         PrefetchPicture(picturesToDecode_.back());
