@@ -100,7 +100,8 @@ void Microphone::ENCSliderReleased() {
     std::memcpy(m_EncParameters + 8, &levelBytes, 4);
     if (TRV_AudioSetParameters(m_EncParameters) != 0)
         DebugPrint(L"***** TRV_AudioSetParameters FAIL! *****");
-    if (WriteRegDword(kEncValueMapKey, EncValueName(device_), static_cast<uint32_t>(m_iENCLevel)) != 0)
+    if (WriteRegDword(kEncValueMapKey, EncValueName(device_), static_cast<uint32_t>(m_iENCLevel)) !=
+        0)
         DebugPrint(L"***** Save level to registry FAIL! *****");
 }
 
@@ -153,7 +154,8 @@ void Microphone::SetVoiceMagicMode(int mode) {
     std::memset(m_VoiceBlock, 0, sizeof m_VoiceBlock);
     std::memcpy(m_VoiceBlock, &flag, 4);
     std::memcpy(m_VoiceBlock + 4, &step, 2);
-    if (int result = WriteRegDword(kSoftwareKey, kVoiceLevelValue, static_cast<uint32_t>(step + 12)))
+    if (int result =
+            WriteRegDword(kSoftwareKey, kVoiceLevelValue, static_cast<uint32_t>(step + 12)))
         DebugPrint(L"***** Save REG_VOICE_MAGIC_LEVEL to registry FAIL!, %d *****", result);
     if (int result = TRV_AudioSetCommand(kCommandVoiceChange, 2, m_VoiceBlock, sizeof m_VoiceBlock))
         DebugPrint(L"***** TRV_AudioSetCommand, ret = %d *****", result);
@@ -301,11 +303,12 @@ void Microphone::EmptyLevelBar() {
     Show();
 }
 
-void Microphone::ReadInitialSettings() {
-    StartLevelMeter();
+// The capture is opened only when it stays open: opened and closed at once it shows nothing,
+// and opening a capture device costs the start tens of milliseconds.
+void Microphone::ReadInitialSettings(bool meterStays) {
+    if (meterStays) StartLevelMeter();
     ShowMicVolume();
     ShowMicSwitches();
-    StopLevelMeter();
 }
 
 void Microphone::DeviceArrived() {

@@ -74,8 +74,9 @@ class Microphone {
     void LevelBuffer(const uint8_t* samples, size_t count);
     void EmptyLevelBar();
 
-    // The start-up step: the meter started and stopped around reading volume and switches.
-    void ReadInitialSettings();
+    // The start-up step: volume and switches read and shown; the meter is started first when
+    // it stays running (the microphone page is shown).
+    void ReadInitialSettings(bool meterStays);
     // A device arrived: mute and monitoring off, the bar empty.
     void DeviceArrived();
     // The device went away.

@@ -119,7 +119,6 @@ void TAudioMainForm::LoadIcons() {
     CTrayIcon->Menu = &m_TrayMenu;
     CTrayIcon->MinimizeToTray = true;
     CTrayIcon->OnRestore = [this] { CTrayIconRestore(); };
-    CTrayIcon->SetVisible(true);
 
     Application().SetTitle(m_AppFolderPath.InstallAppTitle);
     SetCaption(Application().Title());
@@ -219,6 +218,16 @@ void TAudioMainForm::FormDestroy() {
     Timer1.SetEnabled(false);
 }
 
+// The shell takes a while to add the tray icon; the icon follows the window's first showing
+// instead of holding it up. Posted before any activation message, so it is there before a
+// start with "-serviceboot" minimises the window to the tray.
+void TAudioMainForm::FormShow() {
+    if (m_bBound && CTrayIcon && !m_bTrayRequested) {
+        m_bTrayRequested = true;
+        PostMessageW(Handle(), kShowTrayIconMessage, 0, 0);
+    }
+}
+
 void TAudioMainForm::FormActivate() {
     if (m_bActivated) return;
     m_bActivated = true;
@@ -234,6 +243,10 @@ void TAudioMainForm::FormMouseDown(const MouseEvent& event) {
 }
 
 bool TAudioMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == kShowTrayIconMessage) {
+        if (CTrayIcon) CTrayIcon->SetVisible(true);
+        return true;
+    }
     if (msg == WM_DEVICECHANGE) {
         OnDeviceChange(wParam, lParam);
         result = DefWindowProcW(Handle(), msg, wParam, lParam);
@@ -275,8 +288,8 @@ std::wstring TAudioMainForm::InspectExtra() const {
         microphone.MicMute() ? 1 : 0, microphone.MicMonitor() ? 1 : 0,
         microphone.ENCEnable() ? 1 : 0, microphone.ENCLevel(), surround.Enable7ch1() ? 1 : 0,
         static_cast<int>(surround.Motion()), surround.BeeRunning() ? 1 : 0,
-        surround.BeePlaying() ? 1 : 0, m_Features.lighting.LedOn() ? 1 : 0,
-        ProtocolPauseTotal(), m_View.SkinName(), m_View.LanguageName(), m_View.ResolutionFolder());
+        surround.BeePlaying() ? 1 : 0, m_Features.lighting.LedOn() ? 1 : 0, ProtocolPauseTotal(),
+        m_View.SkinName(), m_View.LanguageName(), m_View.ResolutionFolder());
     out += m_View.DescribeLighting();
     if (CTrayIcon)
         out += FormatText(L"tray visible=%d shown=%d hint=%s\n", CTrayIcon->Visible() ? 1 : 0,

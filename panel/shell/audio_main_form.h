@@ -38,6 +38,7 @@ class TAudioMainForm : public Form {
   protected:
     void FormCreate() override;
     void FormDestroy() override;
+    void FormShow() override;
     void FormActivate() override;
     void FormMouseDown(const MouseEvent& event) override;
     bool WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -97,6 +98,8 @@ class TAudioMainForm : public Form {
     MenuItem* CloseMenu = nullptr;
     int m_iPluginCount = 0;
     std::unique_ptr<TrayIcon> CTrayIcon;
+    bool m_bTrayRequested = false;
+    static const UINT kShowTrayIconMessage = WM_APP + 1;
 
     // The active device.
     ActiveDevice m_Device;

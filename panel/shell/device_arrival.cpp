@@ -42,9 +42,8 @@ void TAudioMainForm::PrepareEndpoint() {
     if (m_bEndpointReady) return;
     m_pCaptureEndpoint = FindCaptureEndpoint(m_Device.m_wVid, m_Device.m_wPid);
     if (m_pCaptureEndpoint || m_iPlatform != 6) {
-        m_Features.microphone.ReadInitialSettings();
         // Arriving while the microphone page is shown leaves the meter running.
-        if (m_View.CurrentPage() == kPageMic) m_Features.microphone.StartLevelMeter();
+        m_Features.microphone.ReadInitialSettings(m_View.CurrentPage() == kPageMic);
         m_bEndpointReady = true;
     }
 }
