@@ -13,6 +13,7 @@ const wchar_t SimulatedDevice::kCaptureDescription[] = L"TRV 42xx USB Audio";
 namespace {
 
 const wchar_t kLockName[] = L"TRV42xxSimulatorLock";
+const wchar_t kLockWordName[] = L"TRV42xxSimulatorLockWord";
 // Set at each arrival or removal, so that a watcher sleeps until there is one.
 const wchar_t kEventSignalName[] = L"TRV42xxSimulatorEvents";
 const wchar_t kHidClassSuffix[] = L"#{4d1e55b2-f16f-11cf-88cb-001111000030}";
@@ -29,6 +30,15 @@ void CopyText(wchar_t* target, size_t capacity, const std::wstring& text) {
     size_t n = std::min(text.size(), capacity - 1);
     std::wmemcpy(target, text.data(), n);
     target[n] = 0;
+}
+
+// A thread that no longer runs: its ID names no thread, or the thread has ended.
+bool ThreadGone(DWORD id) {
+    HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, id);
+    if (!thread) return GetLastError() == ERROR_INVALID_PARAMETER;
+    bool ended = WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    return ended;
 }
 
 bool SameText(const std::wstring& a, const std::wstring& b) {
@@ -91,7 +101,12 @@ SimulatedDevice& SimulatedDevice::Instance() {
 SimulatedDevice::SimulatedDevice() {
     mutex_ = CreateMutexW(nullptr, FALSE, kLockName);
     eventSignal_ = CreateEventW(nullptr, FALSE, FALSE, kEventSignalName);
-    Lock lock(mutex_);
+    lockSection_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      sizeof(LockWord), kLockWordName);
+    if (lockSection_)
+        lockWord_ = static_cast<LockWord*>(
+            MapViewOfFile(lockSection_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(LockWord)));
+    Lock lock(*this);
     file_ = CreateFileW(StateFilePath().c_str(), GENERIC_READ | GENERIC_WRITE,
                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -105,11 +120,53 @@ SimulatedDevice::SimulatedDevice() {
 }
 
 SimulatedDevice::~SimulatedDevice() {
+    if (lockWord_) UnmapViewOfFile(lockWord_);
+    if (lockSection_) CloseHandle(lockSection_);
     if (state_) UnmapViewOfFile(state_);
     if (mapping_) CloseHandle(mapping_);
     if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
     if (mutex_) CloseHandle(mutex_);
     if (eventSignal_) CloseHandle(eventSignal_);
+}
+
+SimulatedDevice::Lock::Lock(SimulatedDevice& device) : device_(device) {
+    device_.Acquire();
+}
+
+SimulatedDevice::Lock::~Lock() {
+    device_.Release();
+}
+
+void SimulatedDevice::Acquire() {
+    if (!lockWord_) {
+        if (mutex_) WaitForSingleObject(mutex_, INFINITE); // an abandoned mutex is taken over
+        return;
+    }
+    const LONG self = static_cast<LONG>(GetCurrentThreadId());
+    if (lockWord_->owner == self) {
+        ++lockWord_->depth;
+        return;
+    }
+    for (unsigned spins = 0;; ++spins) {
+        LONG owner = InterlockedCompareExchange(&lockWord_->owner, self, 0);
+        if (owner == 0 || (spins % 64 == 63 && ThreadGone(static_cast<DWORD>(owner)) &&
+                           InterlockedCompareExchange(&lockWord_->owner, self, owner) == owner)) {
+            lockWord_->depth = 1;
+            return;
+        }
+        if (spins < 64)
+            SwitchToThread();
+        else
+            Sleep(1);
+    }
+}
+
+void SimulatedDevice::Release() {
+    if (!lockWord_) {
+        if (mutex_) ReleaseMutex(mutex_);
+        return;
+    }
+    if (--lockWord_->depth == 0) InterlockedExchange(&lockWord_->owner, 0);
 }
 
 void SimulatedDevice::Reset() {

@@ -36,7 +36,7 @@ class SimulatedDevice {
 
     // Runs f(State&) under the section's lock.
     template <typename F> auto With(F f) -> decltype(f(*static_cast<State*>(nullptr))) {
-        Lock lock(mutex_);
+        Lock lock(*this);
         return f(*state_);
     }
 
@@ -113,24 +113,34 @@ class SimulatedDevice {
     SimulatedDevice(const SimulatedDevice&) = delete;
     SimulatedDevice& operator=(const SimulatedDevice&) = delete;
 
+    // The section's lock: a word in a small shared section that holds the owning thread. A
+    // kernel mutex costs two round trips to the system per operation; with the hundreds of
+    // operations of the panel's start, the simulator's locking outweighed the panel's own
+    // work in start-up measurements. The owner's thread may take the lock again; a lock whose
+    // owner has gone is taken over, as an abandoned mutex is. Without the shared word, the
+    // mutex is the lock.
+    struct LockWord {
+        volatile LONG owner; // thread ID, 0 when free
+        LONG depth;          // touched by the owner only
+    };
     class Lock {
       public:
-        explicit Lock(HANDLE mutex) : mutex_(mutex) {
-            if (mutex_) WaitForSingleObject(mutex_, INFINITE); // an abandoned lock is taken over
-        }
-        ~Lock() {
-            if (mutex_) ReleaseMutex(mutex_);
-        }
+        explicit Lock(SimulatedDevice& device);
+        ~Lock();
 
       private:
-        HANDLE mutex_;
+        SimulatedDevice& device_;
     };
+    void Acquire();
+    void Release();
 
     void ResetLocked(State& s);
     void JournalLocked(State& s, const std::wstring& line);
     void PostEventLocked(State& s, bool arrival, bool hidClass, const std::wstring& path);
 
     HANDLE mutex_ = nullptr;
+    HANDLE lockSection_ = nullptr;
+    LockWord* lockWord_ = nullptr;
     HANDLE eventSignal_ = nullptr;
     HANDLE file_ = INVALID_HANDLE_VALUE;
     HANDLE mapping_ = nullptr;

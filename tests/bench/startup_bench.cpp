@@ -88,11 +88,13 @@ void PrintRow(const char* name, const Summary& s, const char* unit) {
 int wmain(int argc, wchar_t** argv) {
     const int runs = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
     // A device plugged in and answering, and the default skin and language, whatever earlier
-    // runs left.
+    // runs left. Without a last profile, the warm-up start saves the one that every measured
+    // start loads, as at each logon; one left by a test could switch the lighting off.
     sim::SimulatedDevice::Instance().Reset();
     wchar_t appData[MAX_PATH] = L"";
     if (GetEnvironmentVariableW(L"APPDATA", appData, MAX_PATH))
-        DeleteFileW((std::wstring(appData) + L"\\TRV 42xx Audio\\AudioConfig.cfg").c_str());
+        for (const wchar_t* name : {L"AudioConfig.cfg", L"LastProfile.ini"})
+            DeleteFileW((std::wstring(appData) + L"\\TRV 42xx Audio\\" + name).c_str());
     SetEnvironmentVariableW(L"TRV42XX_SIMULATOR", L"1");
     SetEnvironmentVariableW(L"TRV42XX_INSPECT", L"1");
     const std::wstring empty = Quoted(BinFolder() + L"empty_window.exe");
