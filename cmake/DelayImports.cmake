@@ -1,7 +1,8 @@
 # Delay-import libraries: a DLL imported through one is loaded when the program first calls
-# it instead of before its first line runs. The panel needs its dialog, device and picture
+# it instead of before its first line runs. The panel needs some of its device and control
 # libraries only for some actions or after its window is up, and every library loaded at start
-# holds the window back.
+# holds the window back. (The picture library and the common dialogs are bound in the code at
+# their first call, in both builds: toolkit/late_entry.h.)
 #
 # trv_delay_import(<var> <dll>...) sets <var> to the libraries to link in place of the usual
 # import libraries of those DLLs (plus the runtime's loader helper). Each is made once, at

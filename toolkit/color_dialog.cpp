@@ -1,5 +1,7 @@
 #include "color_dialog.h"
 
+#include "late_entry.h"
+
 #include <commdlg.h>
 
 bool ChooseColour(HWND owner, Color* colour) {
@@ -10,7 +12,8 @@ bool ChooseColour(HWND owner, Color* colour) {
     choose.rgbResult = *colour;
     choose.lpCustColors = custom;
     choose.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (!ChooseColorW(&choose)) return false;
+    static auto* choose_colour = LateEntry<decltype(ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+    if (!choose_colour || !choose_colour(&choose)) return false;
     *colour = choose.rgbResult;
     return true;
 }

@@ -1,5 +1,7 @@
 #include "file_dialog.h"
 
+#include "late_entry.h"
+
 #include <commdlg.h>
 
 #include <vector>
@@ -28,9 +30,13 @@ bool Run(bool save, HWND owner, const std::wstring& filter, const std::wstring& 
     ofn.lpstrFile = buffer.data();
     ofn.nMaxFile = static_cast<DWORD>(buffer.size());
     ofn.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                (save ? 0 : OFN_FILEMUSTEXIST);
-    if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return false;
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | (save ? 0 : OFN_FILEMUSTEXIST);
+    static auto* save_name =
+        LateEntry<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    static auto* open_name =
+        LateEntry<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    auto* ask = save ? save_name : open_name;
+    if (!ask || !ask(&ofn)) return false;
     chosen = buffer.data();
     return true;
 }

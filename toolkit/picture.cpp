@@ -2,6 +2,7 @@
 
 #include "debug_output.h"
 #include "gdiplus_flat.h"
+#include "late_entry.h"
 #include "picture_header.h"
 #include "text_format.h"
 
@@ -37,11 +38,45 @@ struct PictureData {
     void Decode();
 };
 
+namespace {
+
+// The picture library's calls, bound when the first picture is decoded (after the window is
+// up): loading the library and its codecs at start would hold the window back.
+struct GdiPlusCalls {
+    decltype(&GdiplusStartup) startup;
+    decltype(&GdipCreateBitmapFromFile) createBitmapFromFile;
+    decltype(&GdipGetImageWidth) getImageWidth;
+    decltype(&GdipGetImageHeight) getImageHeight;
+    decltype(&GdipBitmapLockBits) bitmapLockBits;
+    decltype(&GdipBitmapUnlockBits) bitmapUnlockBits;
+    decltype(&GdipDisposeImage) disposeImage;
+};
+
+// Null when the library or one of its calls is missing.
+const GdiPlusCalls* GdiPlus() {
+    static const GdiPlusCalls calls{
+        LateEntry<decltype(GdiplusStartup)>(L"gdiplus.dll", "GdiplusStartup"),
+        LateEntry<decltype(GdipCreateBitmapFromFile)>(L"gdiplus.dll", "GdipCreateBitmapFromFile"),
+        LateEntry<decltype(GdipGetImageWidth)>(L"gdiplus.dll", "GdipGetImageWidth"),
+        LateEntry<decltype(GdipGetImageHeight)>(L"gdiplus.dll", "GdipGetImageHeight"),
+        LateEntry<decltype(GdipBitmapLockBits)>(L"gdiplus.dll", "GdipBitmapLockBits"),
+        LateEntry<decltype(GdipBitmapUnlockBits)>(L"gdiplus.dll", "GdipBitmapUnlockBits"),
+        LateEntry<decltype(GdipDisposeImage)>(L"gdiplus.dll", "GdipDisposeImage")};
+    static const bool complete = calls.startup && calls.createBitmapFromFile &&
+                                 calls.getImageWidth && calls.getImageHeight &&
+                                 calls.bitmapLockBits && calls.bitmapUnlockBits &&
+                                 calls.disposeImage;
+    return complete ? &calls : nullptr;
+}
+
+} // namespace
+
 bool StartGdiPlus() {
     static const bool started = [] {
+        const GdiPlusCalls* gdiPlus = GdiPlus();
         ULONG_PTR token = 0;
         GdiplusStartupInputFlat input{1, nullptr, FALSE, FALSE};
-        return GdiplusStartup(&token, &input, nullptr) == 0;
+        return gdiPlus && gdiPlus->startup(&token, &input, nullptr) == 0;
     }();
     return started;
 }
@@ -57,11 +92,12 @@ std::map<std::wstring, std::shared_ptr<PictureData>>& Cache() {
 // A bitmap of the file's pixels in the premultiplied format, or null.
 HBITMAP DecodeFile(const std::wstring& path, int width, int height, void** bitsOut) {
     if (!StartGdiPlus()) return nullptr;
+    const GdiPlusCalls& gdiPlus = *GdiPlus();
     void* image = nullptr;
-    if (GdipCreateBitmapFromFile(path.c_str(), &image) != 0 || !image) return nullptr;
+    if (gdiPlus.createBitmapFromFile(path.c_str(), &image) != 0 || !image) return nullptr;
     UINT w = 0, h = 0;
-    GdipGetImageWidth(image, &w);
-    GdipGetImageHeight(image, &h);
+    gdiPlus.getImageWidth(image, &w);
+    gdiPlus.getImageHeight(image, &h);
     HBITMAP result = nullptr;
     if (static_cast<int>(w) == width && static_cast<int>(h) == height) {
         BITMAPINFO info{};
@@ -75,21 +111,21 @@ HBITMAP DecodeFile(const std::wstring& path, int width, int height, void** bitsO
         HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         GpRectInt rect{0, 0, width, height};
         GpBitmapData data{};
-        if (bitmap &&
-            GdipBitmapLockBits(image, &rect, kImageLockModeRead, kFormat32bppPARGB, &data) == 0) {
+        if (bitmap && gdiPlus.bitmapLockBits(image, &rect, kImageLockModeRead, kFormat32bppPARGB,
+                                             &data) == 0) {
             for (int row = 0; row < height; ++row)
                 std::memcpy(static_cast<BYTE*>(bits) + static_cast<size_t>(row) * width * 4,
                             static_cast<BYTE*>(data.scan0) +
                                 static_cast<ptrdiff_t>(row) * data.stride,
                             static_cast<size_t>(width) * 4);
-            GdipBitmapUnlockBits(image, &data);
+            gdiPlus.bitmapUnlockBits(image, &data);
             result = bitmap;
             *bitsOut = bits;
         } else if (bitmap) {
             DeleteObject(bitmap);
         }
     }
-    GdipDisposeImage(image);
+    gdiPlus.disposeImage(image);
     return result;
 }
 
@@ -164,7 +200,8 @@ void Picture::Draw(HDC dc, int x, int y, int width, int height) const {
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, data_->bitmap);
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, x, y, width, height, source, 0, 0, data_->width, data_->height, blend);
+    // The system's own export of the blend, so no extra library is loaded for it.
+    GdiAlphaBlend(dc, x, y, width, height, source, 0, 0, data_->width, data_->height, blend);
     SelectObject(source, old);
     DeleteDC(source);
 }
