@@ -26,25 +26,9 @@ DeviceNotifications::~DeviceNotifications() {
 
 bool DeviceNotifications::Register(HWND window) {
     if (SimulatorSelected()) {
-        sim::SimulatedDevice& device = sim::SimulatedDevice::Instance();
-        delivered_ = device.EventSequence();
-        stop_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        if (!stop_) return false;
-        HANDLE signal = device.EventSignal();
-        watcher_ = std::thread([this, window, signal] {
-            uint32_t seen = delivered_;
-            const HANDLE waits[2] = {stop_, signal};
-            // Woken by the device's signal; the timeout catches an event whose signal another
-            // watcher took. Without the signal it looks every 50 ms.
-            while ((signal ? WaitForMultipleObjects(2, waits, FALSE, 1000)
-                           : WaitForSingleObject(stop_, 50)) != WAIT_OBJECT_0) {
-                uint32_t now = sim::SimulatedDevice::Instance().EventSequence();
-                if (now != seen) {
-                    seen = now;
-                    PostMessageW(window, SimulatedChangeMessage(), 0, 0);
-                }
-            }
-        });
+        delivered_ =
+            sim::SimulatedDevice::Instance().AddNotifyWindow(window, SimulatedChangeMessage());
+        simulatedWindow_ = window;
         return true;
     }
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
@@ -56,10 +40,8 @@ bool DeviceNotifications::Register(HWND window) {
 }
 
 void DeviceNotifications::Unregister() {
-    if (stop_) SetEvent(stop_);
-    if (watcher_.joinable()) watcher_.join();
-    if (stop_) CloseHandle(stop_);
-    stop_ = nullptr;
+    if (simulatedWindow_) sim::SimulatedDevice::Instance().RemoveNotifyWindow(simulatedWindow_);
+    simulatedWindow_ = nullptr;
     if (handle_) UnregisterDeviceNotification(handle_);
     handle_ = nullptr;
 }

@@ -1,11 +1,11 @@
 #pragma once
 // Device-interface arrivals and removals, delivered to a window as the platform's
-// device-change message. With the simulated device a watcher notices its arrivals and
-// removals and the window hands them to itself as the same message.
+// device-change message. The simulated device posts its own message to the registered window
+// at each arrival or removal, and the window hands the events to itself as the same
+// device-change message.
 #include <windows.h>
 
 #include <cstdint>
-#include <thread>
 
 class DeviceNotifications {
   public:
@@ -24,7 +24,6 @@ class DeviceNotifications {
 
   private:
     HDEVNOTIFY handle_ = nullptr;
-    std::thread watcher_;
-    HANDLE stop_ = nullptr; // set to end the watcher
+    HWND simulatedWindow_ = nullptr; // registered with the simulated device
     uint32_t delivered_ = 0;
 };

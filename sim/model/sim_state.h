@@ -6,8 +6,9 @@
 namespace sim {
 
 const uint32_t kStateMagic = 0x34325856; // "VX24"
-const uint32_t kStateVersion = 6;
+const uint32_t kStateVersion = 7;
 const uint32_t kMaxDevices = 16;
+const uint32_t kMaxNotifyWindows = 8;
 const uint32_t kMaxHidInterfaces = 8;
 const uint32_t kJournalLines = 4096;
 const uint32_t kJournalLineLength = 256;
@@ -151,6 +152,11 @@ struct State {
 
     uint32_t eventNext;
     DeviceEvent events[kMaxEvents];
+    // The windows told of each arrival and removal, as the platform tells the windows that
+    // registered for device notifications: the window and the message posted to it (a free
+    // slot holds 0).
+    uint64_t notifyWindows[kMaxNotifyWindows];
+    uint32_t notifyMessages[kMaxNotifyWindows];
 
     uint32_t journalNext; // sequence number of the next line
     wchar_t journal[kJournalLines][kJournalLineLength];

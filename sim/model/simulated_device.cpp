@@ -14,8 +14,6 @@ namespace {
 
 const wchar_t kLockName[] = L"TRV42xxSimulatorLock";
 const wchar_t kLockWordName[] = L"TRV42xxSimulatorLockWord";
-// Set at each arrival or removal, so that a watcher sleeps until there is one.
-const wchar_t kEventSignalName[] = L"TRV42xxSimulatorEvents";
 const wchar_t kHidClassSuffix[] = L"#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 
 std::wstring StateFilePath() {
@@ -100,7 +98,6 @@ SimulatedDevice& SimulatedDevice::Instance() {
 
 SimulatedDevice::SimulatedDevice() {
     mutex_ = CreateMutexW(nullptr, FALSE, kLockName);
-    eventSignal_ = CreateEventW(nullptr, FALSE, FALSE, kEventSignalName);
     lockSection_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                       sizeof(LockWord), kLockWordName);
     if (lockSection_)
@@ -126,7 +123,6 @@ SimulatedDevice::~SimulatedDevice() {
     if (mapping_) CloseHandle(mapping_);
     if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
     if (mutex_) CloseHandle(mutex_);
-    if (eventSignal_) CloseHandle(eventSignal_);
 }
 
 SimulatedDevice::Lock::Lock(SimulatedDevice& device) : device_(device) {
@@ -263,7 +259,36 @@ void SimulatedDevice::PostEventLocked(State& s, bool arrival, bool hidClass,
     e.hidClass = hidClass ? 1 : 0;
     CopyText(e.path, 96, path);
     ++s.eventNext;
-    if (eventSignal_) SetEvent(eventSignal_);
+    for (uint32_t i = 0; i < kMaxNotifyWindows; ++i)
+        if (s.notifyWindows[i])
+            PostMessageW(reinterpret_cast<HWND>(static_cast<uintptr_t>(s.notifyWindows[i])),
+                         s.notifyMessages[i], 0, 0);
+}
+
+uint32_t SimulatedDevice::AddNotifyWindow(HWND window, UINT message) {
+    const uint64_t handle = reinterpret_cast<uintptr_t>(window);
+    return With([&](State& s) {
+        uint32_t slot = kMaxNotifyWindows;
+        for (uint32_t i = 0; i < kMaxNotifyWindows && slot == kMaxNotifyWindows; ++i)
+            if (s.notifyWindows[i] == handle) slot = i;
+        for (uint32_t i = 0; i < kMaxNotifyWindows && slot == kMaxNotifyWindows; ++i)
+            if (!s.notifyWindows[i] ||
+                !IsWindow(reinterpret_cast<HWND>(static_cast<uintptr_t>(s.notifyWindows[i]))))
+                slot = i;
+        if (slot < kMaxNotifyWindows) {
+            s.notifyWindows[slot] = handle;
+            s.notifyMessages[slot] = message;
+        }
+        return s.eventNext;
+    });
+}
+
+void SimulatedDevice::RemoveNotifyWindow(HWND window) {
+    const uint64_t handle = reinterpret_cast<uintptr_t>(window);
+    With([&](State& s) {
+        for (uint32_t i = 0; i < kMaxNotifyWindows; ++i)
+            if (s.notifyWindows[i] == handle) s.notifyWindows[i] = 0;
+    });
 }
 
 std::vector<DeviceEvent> SimulatedDevice::EventsSince(uint32_t sequence) {

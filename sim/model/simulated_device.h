@@ -55,8 +55,10 @@ class SimulatedDevice {
     void SetReportLengths(uint16_t output, uint16_t input);
     std::vector<DeviceEvent> EventsSince(uint32_t sequence);
     uint32_t EventSequence();
-    // An auto-reset event set at each arrival or removal (null when it could not be made).
-    HANDLE EventSignal() const { return eventSignal_; }
+    // The window gets `message` posted at each arrival or removal from now on; gives the event
+    // sequence at registration. A slot of a window that no longer exists is taken again.
+    uint32_t AddNotifyWindow(HWND window, UINT message);
+    void RemoveNotifyWindow(HWND window);
 
     // The device-setup list.
     std::vector<DeviceListEntry> DeviceList();
@@ -141,7 +143,6 @@ class SimulatedDevice {
     HANDLE mutex_ = nullptr;
     HANDLE lockSection_ = nullptr;
     LockWord* lockWord_ = nullptr;
-    HANDLE eventSignal_ = nullptr;
     HANDLE file_ = INVALID_HANDLE_VALUE;
     HANDLE mapping_ = nullptr;
     State* state_ = nullptr;
