@@ -161,8 +161,9 @@ class MainFormView {
     void OnRelease(Control& sender, const MouseEvent& event);
     void OnClick(Control& sender);
     bool DeviceGuard(const Entry& entry);
-    void HookPress();
-    void HookDrag();
+    // The press or move message's cursor position, on the screen.
+    void HookPress(POINT cursor);
+    void HookDrag(POINT cursor);
     void JumpThumb(Image* thumb, int cursorY, int top, int range);
     void SliderMoved(const Entry& entry);
     bool BeeRunning() const;

@@ -82,12 +82,21 @@ void MainFormView::ShowLighting() {
     }
 }
 
+// Where the cursor was when the message being handled was sent: one handled late (the panel
+// busy) must not take the place the cursor has reached since.
+namespace {
+POINT MessageCursor() {
+    const DWORD position = GetMessagePos();
+    return {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+}
+} // namespace
+
 // The drag starts from the thumb's place on the bar, not from where it is drawn, so the thumb
 // stays under the cursor.
 void MainFormView::LedThumbMouseDown(Control& thumb) {
     const Entry* entry = EntryOf(&thumb);
     if (!entry || !LedTrackOf(*entry, &ledDrag_.track)) return;
-    GetCursorPos(&ledDrag_.startCursor);
+    ledDrag_.startCursor = MessageCursor();
     ledDrag_.startLeft =
         thumb.Left() == ledDrag_.track.barLeft ? thumb.Left() : thumb.Left() - kThumbDrawOffset;
     ledDrag_.active = true;
@@ -96,8 +105,7 @@ void MainFormView::LedThumbMouseDown(Control& thumb) {
 void MainFormView::LedThumbMouseMove(Control& thumb) {
     const Entry* entry = EntryOf(&thumb);
     if (!ledDrag_.active || !entry) return;
-    POINT cursor{};
-    GetCursorPos(&cursor);
+    const POINT cursor = MessageCursor();
     int left =
         ClampThumbLeft(ledDrag_.startLeft + (cursor.x - ledDrag_.startCursor.x), ledDrag_.track);
     thumb.SetLeft(DrawnThumbLeft(left, ledDrag_.track));

@@ -156,11 +156,13 @@ void MainFormView::FormMouseDown(const MouseEvent& event) {
 bool MainFormView::HookMessage(MSG& msg) {
     if (m_bLedWindowOpen || msg.hwnd != form_.Handle()) return false;
     switch (msg.message) {
+    // Each message's own cursor position: one handled late (the panel busy) must not take the
+    // place the cursor has reached since.
     case WM_LBUTTONDOWN:
-        HookPress();
+        HookPress(msg.pt);
         break;
     case WM_MOUSEMOVE:
-        HookDrag();
+        HookDrag(msg.pt);
         break;
     case WM_LBUTTONUP:
         DragActive = false;
@@ -175,8 +177,8 @@ void MainFormView::JumpThumb(Image* thumb, int cursorY, int top, int range) {
     thumb->SetTop(std::clamp(cursorY - thumb->Height() / 2, top, top + range));
 }
 
-void MainFormView::HookPress() {
-    GetCursorPos(&DragStartCursor);
+void MainFormView::HookPress(POINT cursor) {
+    DragStartCursor = cursor;
     POINT client = DragStartCursor;
     ScreenToClient(form_.Handle(), &client);
     DragControl = form_.ControlAt(client.x, client.y, true);
@@ -249,12 +251,10 @@ void MainFormView::HookPress() {
     }
 }
 
-void MainFormView::HookDrag() {
+void MainFormView::HookDrag(POINT cursor) {
     if (!DragActive || !DragControl) return;
     const Entry* entry = EntryOf(DragControl);
     if (!entry) return;
-    POINT cursor{};
-    GetCursorPos(&cursor);
     int newLeft = DragStartLeft + (cursor.x - DragStartCursor.x);
     int newTop = DragStartTop + (cursor.y - DragStartCursor.y);
     const SkinGeometry& g = m_Skin.geometry;
