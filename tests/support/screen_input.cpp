@@ -6,20 +6,15 @@
 
 namespace {
 
-MOUSEINPUT AbsoluteMove(int x, int y) {
-    MOUSEINPUT move{};
-    move.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    move.dx = static_cast<LONG>((x * 65535LL + w / 2) / (w - 1));
-    move.dy = static_cast<LONG>((y * 65535LL + h / 2) / (h - 1));
-    return move;
-}
-
 void Send(DWORD flags, int x = 0, int y = 0) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    if (flags & MOUSEEVENTF_ABSOLUTE) input.mi = AbsoluteMove(x, y);
     input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = static_cast<LONG>((x * 65535LL + w / 2) / (w - 1));
+        input.mi.dy = static_cast<LONG>((y * 65535LL + h / 2) / (h - 1));
+    }
     SendInput(1, &input, sizeof input);
     Sleep(40);
 }
@@ -55,18 +50,6 @@ void MouseDrag(int fromX, int fromY, int toX, int toY) {
         MouseMoveTo(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
     Sleep(80);
     MouseUp();
-    Sleep(150);
-}
-
-void MouseDragInOneBatch(int fromX, int fromY, int toX, int toY) {
-    MouseMoveTo(fromX, fromY);
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs)
-        input.type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi = AbsoluteMove(toX, toY);
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, inputs, sizeof(INPUT));
     Sleep(150);
 }
 

@@ -12,9 +12,6 @@ void MouseUp();
 void MouseClickAt(int x, int y);
 // Press at one point, move in steps to another, release there.
 void MouseDrag(int fromX, int fromY, int toX, int toY);
-// The same press, move and release in one batch, all queued before the window handles the
-// press, as a busy window gets them.
-void MouseDragInOneBatch(int fromX, int fromY, int toX, int toY);
 
 // A key pressed and released through the platform's input queue (to the focused window).
 void KeyPress(WORD virtualKey);
