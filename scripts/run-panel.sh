@@ -28,9 +28,18 @@ trv_start_xvfb
 trv_start_wineserver
 timeout 120 "${panel[@]}" >/dev/null 2>&1 &
 # The 32-bit panel starts through an emulator; give it time to show its window.
+# The window exists before it is shown (the device's start-up pauses come first): wait until
+# it is mapped.
+shown() {
+  local id
+  for id in $(xwininfo -root -tree -display "$DISPLAY" 2>/dev/null | awk '/819x513/ {print $1}'); do
+    xwininfo -id "$id" -display "$DISPLAY" 2>/dev/null | grep -q 'IsViewable' && return 0
+  done
+  return 1
+}
 for _ in $(seq 1 60); do
   sleep 1
-  xwininfo -root -tree -display "$DISPLAY" 2>/dev/null | grep -q '819x513' && break
+  shown && break
 done
 sleep 2
 mkdir -p "$ROOT/artifacts"
